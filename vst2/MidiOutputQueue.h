@@ -1,0 +1,40 @@
+// The MIDI events a module sends to the host at the end of the next processing
+// call. All records are allocated once; adding and sending allocate nothing.
+// Thread: the host's processing thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "vst2/VstInterface.h"
+
+namespace vst2 {
+
+class TMidiOutputQueue {
+public:
+    static constexpr int32_t Capacity = 1024;
+    // One record stays spare: a 1024th event of a block overwrites it and is not sent.
+    static constexpr int32_t MaxEventsPerBlock = Capacity - 1;
+
+    TMidiOutputQueue();
+
+    void Add(uint8_t Status, uint8_t Data1, uint8_t Data2, int32_t DeltaFrames) noexcept;
+    int32_t Count() const noexcept { return FCount; }
+    // The queued events as the host's event list; valid until the next Add or Clear.
+    VstEvents* AsEventList() noexcept;
+    void Clear() noexcept { FCount = 0; }
+
+private:
+    // Same head as VstEvents, with room for every record.
+    struct EventList {
+        int32_t numEvents;
+        intptr_t reserved;
+        VstEvent* events[Capacity];
+    };
+
+    std::unique_ptr<VstMidiEvent[]> FRecords;
+    std::unique_ptr<EventList> FList;
+    int32_t FCount = 0;
+};
+
+}  // namespace vst2

@@ -1,0 +1,158 @@
+// The module behind a plug-in record: identity, the dispatcher's answers, the
+// parameter property table, the one program, silent audio and the MIDI output
+// queue. A plug-in derives from it and fills the VSTModule* event hooks.
+//
+// Threads, as hosts call them:
+//  - processing thread: processReplacing / processDoubleReplacing / process,
+//    effProcessEvents and usually setParameter; the hooks reached from there
+//    (VSTModuleProcessMidi, VSTModuleProcess32Replacing, parameter change
+//    handlers) must not allocate, lock, make system calls or throw;
+//  - user-interface thread: every other dispatcher request (names, display
+//    texts, editor, chunks, idle), the module's own SetParameter from the editor;
+//  - creation and destruction: the thread that calls the entry point / effClose.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vst2/MidiOutputQueue.h"
+#include "vst2/ModuleEditor.h"
+#include "vst2/ParameterProperty.h"
+#include "vst2/RandomGenerator.h"
+#include "vst2/VstInterface.h"
+
+namespace vst2 {
+
+class TVSTModule {
+public:
+    TVSTModule();
+    virtual ~TVSTModule();
+    TVSTModule(const TVSTModule&) = delete;
+    TVSTModule& operator=(const TVSTModule&) = delete;
+
+    // Runs the create event. An error inside it goes to the standard error box
+    // and ends the event early; the module is still usable.
+    void Create();
+    // Hands the host callback over and asks the host's version; throws
+    // "AudioMaster Error" when the host answers 0.
+    void SetAudioMaster(HostCallback Callback);
+    // Runs the destroy event (effClose); the object is deleted right after.
+    void Destroy() noexcept;
+    AEffect* Effect() noexcept { return FEffect.get(); }
+    static TVSTModule* FromEffect(AEffect* Effect) noexcept;
+
+    // --- identity and host-visible settings, set by the derived constructor ---
+    int32_t UniqueID = 0;
+    std::string EffectName;
+    std::string ProductName;
+    std::string VendorName;
+    int32_t VersionMajor = 1, VersionMinor = 0, VersionRelease = 0;
+    int32_t Flags = 0;
+    int32_t PlugCategory = kPlugCategEffect;
+    std::vector<std::string> CanDos;  // answered 1; the rest of the standard list -1
+    int32_t NumInputs = 0;
+    int32_t NumOutputs = 2;
+    float IORatio = 1.0f;
+    int32_t InitialDelay = 0;
+    std::vector<TParameterProperty> ParameterProperties;
+
+    int32_t VendorVersion() const noexcept { return VersionMajor * 1000 + VersionMinor * 100 + VersionRelease; }
+    int32_t numParams() const noexcept { return static_cast<int32_t>(ParameterProperties.size()); }
+    float SampleRate() const noexcept { return FSampleRate.load(std::memory_order_relaxed); }
+    const std::string& CurrentProgramName() const noexcept { return FProgramName; }
+
+    // --- parameters (plain values) ---
+    // Runs the change handler with Value as given, then tells the host
+    // (automation, normalised) and marks the editor for an update.
+    // Throws "Index out of bounds (%d)". Any thread.
+    virtual void SetParameter(int32_t Index, float Value);
+    // Throws "Index out of bounds (%d)". Any thread.
+    virtual float GetParameter(int32_t Index);
+    // Exact, case-sensitive name; throws "Unknown parameter name: <name>".
+    void SetParameterByName(std::string_view Name, float Value);
+    float GetParameterByName(std::string_view Name);
+    // Index of the first parameter with that display name, -1 when none. Allocates nothing.
+    int32_t ParameterIndexOf(std::string_view Name) const noexcept;
+
+    // --- MIDI output (processing thread) ---
+    void SendNoteOn(int32_t Channel, int32_t Note, int32_t Velocity, int32_t DeltaFrames) noexcept;
+    void SendNoteOff(int32_t Channel, int32_t Note, int32_t Velocity, int32_t DeltaFrames) noexcept;
+    void SendControlChange(int32_t Channel, int32_t Number, int32_t Value, int32_t DeltaFrames) noexcept;
+    void SendPolyAftertouch(int32_t Channel, int32_t Note, int32_t Pressure, int32_t DeltaFrames) noexcept;
+    void SendChannelAftertouch(int32_t Channel, int32_t Pressure, int32_t DeltaFrames) noexcept;
+    void SendPitchBend(int32_t Channel, int32_t Data1, int32_t Data2, int32_t DeltaFrames) noexcept;
+
+    // --- editor ---
+    // The open editor window, null while none. Read from any thread.
+    IModuleEditor* EditorForm() const noexcept { return FEditorForm.load(std::memory_order_acquire); }
+    bool EditorNeedsUpdate() const noexcept { return FEditorNeedUpdate.load(std::memory_order_relaxed); }
+
+    // Request to the host; answers 0 while no callback is known. Any thread.
+    intptr_t CallHost(int32_t Opcode, int32_t Index = 0, intptr_t Value = 0, void* Ptr = nullptr,
+                      float Opt = 0.0f) noexcept;
+
+    // The host's requests; public so that the entry thunks and tests reach them.
+    intptr_t Dispatch(int32_t Opcode, int32_t Index, intptr_t Value, void* Ptr, float Opt);
+    void HostSetParameter(int32_t Index, float Normalized) noexcept;
+    float HostGetParameter(int32_t Index) noexcept;
+    template <class Sample>
+    void HostProcess(Sample** Inputs, Sample** Outputs, int32_t SampleFrames, bool Accumulating) noexcept;
+    void HostProcessEvents(const VstEvents* Events) noexcept;
+
+protected:
+    // --- module events, overridden by the plug-in ---
+    virtual void VSTModuleCreate() {}
+    virtual void VSTModuleDestroy() {}
+    virtual float VSTModuleGetChunkParameter(int32_t /*Index*/) { return 0.0f; }
+    virtual void VSTModuleEditIdle() {}
+    virtual void VSTModuleEditGetSize(int16_t& /*Width*/, int16_t& /*Height*/) {}
+    // Processing thread.
+    virtual void VSTModuleProcess32Replacing(const float* const* /*Inputs*/, float* const* /*Outputs*/,
+                                             int32_t /*SampleFrames*/) noexcept {}
+    // Processing thread; one call per incoming MIDI event.
+    virtual void VSTModuleProcessMidi(const VstMidiEvent& /*MidiEvent*/) noexcept {}
+
+    TRandomGenerator& Random() noexcept { return FRandom; }
+    void MarkEditorForUpdate() noexcept { FEditorNeedUpdate.store(true, std::memory_order_relaxed); }
+    void SetEditorForm(IModuleEditor* Editor) noexcept { FEditorForm.store(Editor, std::memory_order_release); }
+
+private:
+    friend void CloseModule(TVSTModule* Module) noexcept;
+    // Makes the record inert and hands it over, so the module can go while the record stays.
+    std::unique_ptr<AEffect> RetireRecord() noexcept;
+    void FlushMidiOutput() noexcept;
+    void RunParameterChange(int32_t Index, float Value);
+    intptr_t CanDo(std::string_view Name) const;
+
+    TRandomGenerator FRandom;  // seeded first, before anything else of the module
+    std::unique_ptr<AEffect> FEffect;
+    HostCallback FAudioMaster = nullptr;
+    TMidiOutputQueue FMidiOutput;
+    std::atomic<float> FSampleRate{44100.0f};
+    std::string FProgramName = "Default";  // the one program
+    std::atomic<IModuleEditor*> FEditorForm{nullptr};
+    std::atomic<bool> FEditorNeedUpdate{false};
+};
+
+// Writes SampleFrames zero samples into each of the first NumOutputs channels
+// (null buffers are skipped). Processing thread.
+template <class Sample>
+void WriteSilence(Sample* const* Outputs, int32_t NumOutputs, int32_t SampleFrames) noexcept {
+    if (Outputs == nullptr || SampleFrames <= 0) return;
+    for (int32_t ch = 0; ch < NumOutputs; ++ch)
+        if (Outputs[ch] != nullptr)
+            for (int32_t i = 0; i < SampleFrames; ++i) Outputs[ch][i] = Sample(0);
+}
+
+// The plug-in's own module, made by the entry point (defined by the plug-in).
+std::unique_ptr<TVSTModule> CreatePluginModule();
+
+// Retires a module on effClose: its record's entries become inert, the module
+// is destroyed, and the record itself stays valid (inert) until the library unloads.
+void CloseModule(TVSTModule* Module) noexcept;
+
+}  // namespace vst2
