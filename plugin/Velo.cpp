@@ -28,18 +28,6 @@ void TVeloBand::Assign(const TVeloBand& Source) noexcept {
     VelocityScale.store(Source.VelocityScale.load(kRelaxed), kRelaxed);
 }
 
-TBandSnapshot TBandSnapshot::Of(const TVeloBand& Band) noexcept {
-    TBandSnapshot s;
-    s.Active = Band.Active.load(kRelaxed);
-    s.VelocityMax = Band.VelocityMax.load(kRelaxed);
-    s.VelocityMin = Band.VelocityMin.load(kRelaxed);
-    s.ScaleRandom = Band.ScaleRandom.load(kRelaxed);
-    s.RangeFrom = Band.RangeFrom.load(kRelaxed);
-    s.RangeTo = Band.RangeTo.load(kRelaxed);
-    s.VelocityScale = Band.VelocityScale.load(kRelaxed);
-    return s;
-}
-
 int32_t ApplyBand(const TBandSnapshot& Band, int32_t Velocity, vst2::TRandomGenerator& Random) noexcept {
     // 64-bit throughout: preset data may carry band values far outside their
     // parameter ranges, and no step may overflow on them.
@@ -61,9 +49,14 @@ int32_t ApplyBand(const TBandSnapshot& Band, int32_t Velocity, vst2::TRandomGene
 int32_t TVelo::MatchVelocity(int32_t Note, int32_t Velocity, vst2::TRandomGenerator& Random) const noexcept {
     const int32_t key = FilterMode.load(kRelaxed) == 0 ? Note : Velocity;
     for (const TVeloBand& band : FBands) {
+        // Only the fields that decide the match are read for bands that do not match.
         if (!band.Active.load(kRelaxed)) continue;
-        const TBandSnapshot b = TBandSnapshot::Of(band);
-        if (b.Active && b.RangeFrom <= key && key <= b.RangeTo) return ApplyBand(b, Velocity, Random);
+        const int32_t from = band.RangeFrom.load(kRelaxed);
+        const int32_t to = band.RangeTo.load(kRelaxed);
+        if (key < from || key > to) continue;
+        const TBandSnapshot b{band.VelocityMin.load(kRelaxed), band.VelocityMax.load(kRelaxed),
+                              band.VelocityScale.load(kRelaxed), band.ScaleRandom.load(kRelaxed)};
+        return ApplyBand(b, Velocity, Random);
     }
     return Velocity;
 }

@@ -29,11 +29,9 @@ public:
     void Assign(const TVeloBand& Source) noexcept;
 };
 
-// One band's fields as read once for a note.
+// The fields that shape a matched note's velocity, read once for that note.
 struct TBandSnapshot {
-    bool Active = false;
-    int32_t VelocityMax = 0, VelocityMin = 0, ScaleRandom = 0, RangeFrom = 0, RangeTo = 0, VelocityScale = 0;
-    static TBandSnapshot Of(const TVeloBand& Band) noexcept;
+    int32_t VelocityMin = 0, VelocityMax = 0, VelocityScale = 0, ScaleRandom = 0;
 };
 
 // Clamp, push by the scale plus an optional random share, clamp again.

@@ -13,15 +13,7 @@ namespace kandrel {
 namespace {
 
 TBandSnapshot MakeBand(int32_t Min, int32_t Max, int32_t Scale, int32_t Random) {
-    TBandSnapshot b;
-    b.Active = true;
-    b.RangeFrom = 0;
-    b.RangeTo = 127;
-    b.VelocityMin = Min;
-    b.VelocityMax = Max;
-    b.VelocityScale = Scale;
-    b.ScaleRandom = Random;
-    return b;
+    return TBandSnapshot{Min, Max, Scale, Random};
 }
 
 TEST(BandArithmetic, ExactHalvesRoundToEven) {

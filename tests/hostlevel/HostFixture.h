@@ -1,0 +1,46 @@
+// Host-level tests load the built plug-in file (Kandrel.so, or Kandrel.dll under
+// wine) through its exported entry point, exactly as a host does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/PluginHost.h"
+
+namespace kandrel::test {
+
+// The plug-in file built beside the test program, loaded once per process.
+const host::TPluginLibrary& KandrelLibrary();
+
+class HostLevel : public ::testing::Test {
+protected:
+    HostLevel() : Plugin(KandrelLibrary()) {}
+
+    // Sets a parameter from its plain value through the host interface.
+    void SetPlain(int32_t Index, float Plain, float Min, float Max) {
+        Plugin.SetParameter(Index, (Plain - Min) / (Max - Min));
+    }
+    // Sends the messages, runs one processing call and answers what came back.
+    std::vector<host::TMidiMessage> RunBlock(const std::vector<host::TMidiMessage>& In, int32_t Frames = 64) {
+        Plugin.ProcessEvents(In);
+        Plugin.Process(Frames);
+        return Plugin.TakeReceivedEvents();
+    }
+
+    host::THostedPlugin Plugin;
+};
+
+inline host::TMidiMessage Midi(int32_t Delta, uint8_t Status, uint8_t D1, uint8_t D2) {
+    host::TMidiMessage m;
+    m.DeltaFrames = Delta;
+    m.Bytes[0] = Status;
+    m.Bytes[1] = D1;
+    m.Bytes[2] = D2;
+    m.Size = 3;
+    return m;
+}
+
+}  // namespace kandrel::test
