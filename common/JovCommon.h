@@ -2,7 +2,9 @@
 // plus sign, text cutting and replacing (positions count characters from 1),
 // controller-number groups, file-name cleaning, and the message box.
 //
-// Texts are UTF-8 std::strings; "characters" are Unicode code points.
+// Texts are UTF-8 std::strings; "characters" are Unicode code points and
+// positions count them from 1. Bytes that are not valid UTF-8 read as U+FFFD
+// in the character-based functions, so no text makes them throw.
 // All functions hold no state and may be called from any thread, except
 // ShowMessageBox, which belongs to the user-interface thread.
 #pragma once
@@ -20,12 +22,31 @@ std::string Int64ToText(int64_t Value, bool ShowSign);
 // IntToText in the system's ANSI code page (digits and signs only, so the bytes are the same).
 std::string IntToAnsiText(int32_t Value, bool ShowSign);
 // General number format, up to 15 significant digits, the locale's decimal
-// separator; "+" in front of values above 0 when ShowSign is set.
+// separator: fixed notation from 0.0001 up to 15 digits before the point,
+// otherwise scientific ("1E-5", "1.5E20"); 0 (also -0) is "0", NaN "NAN",
+// infinities "INF" and "-INF". "+" in front of values above 0 when ShowSign is set.
 std::string SingleToText(float Value, bool ShowSign);
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-int64_t RoundSingle(float Value);
-int64_t RoundHalfEven(double Value);
+// Values beyond the int64 range saturate; NaN gives 0.
+// Inline and free of library calls: the band engine rounds on every note, and
+// the C libraries' round functions differ (mingw-w64's takes 0.49999999999999994 up).
+inline int64_t RoundHalfEven(double Value) noexcept {
+    constexpr double kTwoTo52 = 4503599627370496.0;  // from here on every double is whole
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (!(Value > -kTwoTo52 && Value < kTwoTo52)) {
+        if (Value != Value) return 0;
+        if (Value >= kTwoTo63) return INT64_MAX;
+        if (Value < -kTwoTo63) return INT64_MIN;
+        return static_cast<int64_t>(Value);
+    }
+    int64_t whole = static_cast<int64_t>(Value);               // truncated towards zero
+    const double fraction = Value - static_cast<double>(whole);  // exact below 2^52
+    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
+    else if (fraction < -0.5 || (fraction == -0.5 && (whole & 1) != 0)) --whole;
+    return whole;
+}
+inline int64_t RoundSingle(float Value) noexcept { return RoundHalfEven(static_cast<double>(Value)); }
 
 // The first value when Condition holds, else the second.
 template <class T>
@@ -33,18 +54,27 @@ T Choose(bool Condition, const T& IfTrue, const T& IfFalse) {
     return Condition ? IfTrue : IfFalse;
 }
 
+// Cutting follows the usual 1-based copy rules: an Index below 1 counts as 1,
+// a Count past the end takes the rest, a Count of 0 or less takes nothing.
 std::string LeftText(std::string_view S, int32_t Count);
 std::string RightText(std::string_view S, int32_t Count);
 std::string TextFrom(std::string_view S, int32_t Index);
+// The first Index-1 characters, then NewText, then everything from Index+Count on.
 std::string ReplaceAt(std::string_view S, int32_t Index, int32_t Count, std::string_view NewText);
+// Replaces every occurrence of OldPattern from left to right; the search goes
+// on after each inserted NewPattern, so NewPattern is never replaced again.
+// An empty OldPattern replaces nothing. IgnoreCase compares lowercased forms
+// and keeps the case of everything not replaced.
 std::string ReplaceAll(std::string_view S, std::string_view OldPattern, std::string_view NewPattern,
                        bool IgnoreCase);
+// S written Count times; empty when Count is 0 or less.
 std::string RepeatText(int32_t Count, std::string_view S);
 // Replaces \ / : * ? " < > | with "_".
 std::string CleanFileName(std::string_view FileName);
 // "0 - 9" ... "110 - 119", "120 - 127".
 std::string GetCCGroupText(int32_t Number);
-// File name without folder and without its last extension.
+// File name without folder and without its last extension. Folder separators
+// are '\\', '/' and ':' on Windows, '/' elsewhere.
 std::string ExtractFileTitle(std::string_view Path);
 
 // The locale's decimal separator (system setting on Windows, the C locale's on Linux).

@@ -5,8 +5,11 @@
 // Thread: one thread drives an instance; the callback may be entered from any.
 #pragma once
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,7 +69,8 @@ class THostedPlugin {
 public:
     // Calls the entry point with this host's callback; HostVersion is what the
     // host answers to the version request (0 makes well-behaved plug-ins refuse).
-    // Throws THostError when the entry point answers null.
+    // Throws THostError when the entry point answers null. The record's user
+    // field becomes this instance's: the callback finds its instance through it.
     explicit THostedPlugin(const TPluginLibrary& Library, int32_t HostVersion = 2400);
     ~THostedPlugin();  // effClose
     THostedPlugin(const THostedPlugin&) = delete;
@@ -94,6 +98,9 @@ public:
     // The output buffers of the last processing call.
     const std::vector<float>& Output(int32_t Channel) const { return FOutputs[Channel]; }
     const std::vector<double>& OutputDouble(int32_t Channel) const { return FOutputsDouble[Channel]; }
+    // What every output sample holds before a processing call: never zero, so
+    // a plug-in that writes silence is told from one that writes nothing.
+    static float PrefillSample(int32_t Frame) noexcept;
 
     // What the plug-in sent since the last Take.
     std::vector<TMidiMessage> TakeReceivedEvents();
@@ -107,14 +114,24 @@ private:
                              float Opt);
     intptr_t Answer(int32_t Opcode, int32_t Index, intptr_t Value, void* Ptr, float Opt);
 
+    void Record(int32_t Opcode, int32_t Index, intptr_t Value, void* Ptr, float Opt);
+
     vst2::AEffect* FEffect = nullptr;
     int32_t FHostVersion;
+    // The callback may come from any thread; the records below are shared with it.
+    std::mutex FRecordMutex;
     std::vector<TMidiMessage> FReceived;
     std::vector<TAutomation> FAutomation;
     std::vector<THostRequest> FRequests;
-    int32_t FProcessEventsRequests = 0;
+    std::atomic<int32_t> FProcessEventsRequests{0};
     std::vector<float> FOutputs[2];
     std::vector<double> FOutputsDouble[2];
+    // Channels past the first two, for plug-ins with more outputs; never read.
+    std::vector<std::vector<float>> FSpareOutputs;
+    std::vector<std::vector<double>> FSpareOutputsDouble;
+    // The last event list: plug-ins may read it until the next processing call.
+    std::vector<vst2::VstMidiEvent> FEventRecords;
+    std::vector<std::byte> FEventList;
 };
 
 }  // namespace kandrel::host

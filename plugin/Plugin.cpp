@@ -170,6 +170,11 @@ void TVSTPlugin::Band1_Random_CustomParameterDisplay(int32_t Index, std::string&
 
 // --- MIDI ---
 
+// Flattened: the whole per-event path becomes one loop body.
+[[gnu::flatten]] void TVSTPlugin::VSTModuleProcessEvents(const vst2::VstEvents& Events) noexcept {
+    vst2::ForEachMidiEvent(Events, [this](const vst2::VstMidiEvent& MidiEvent) { VSTModuleProcessMidi(MidiEvent); });
+}
+
 void TVSTPlugin::VSTModuleProcessMidi(const vst2::VstMidiEvent& MidiEvent) noexcept {
     TVSTPluginBase::VSTModuleProcessMidi(MidiEvent);
 

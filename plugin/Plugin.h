@@ -11,7 +11,7 @@
 
 namespace kandrel {
 
-class TVSTPlugin : public TVSTPluginBase {
+class TVSTPlugin final : public TVSTPluginBase {
 public:
     TVSTPlugin();
     ~TVSTPlugin() override;
@@ -47,6 +47,8 @@ protected:
     void VSTModuleDestroy() override;
     // Controller handling first, then the band engine. Processing thread.
     void VSTModuleProcessMidi(const vst2::VstMidiEvent& MidiEvent) noexcept override;
+    // Runs the handler above for each event without a virtual call per event.
+    void VSTModuleProcessEvents(const vst2::VstEvents& Events) noexcept override;
 
 private:
     using TBandField = std::atomic<int32_t> TVeloBand::*;

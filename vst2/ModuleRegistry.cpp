@@ -27,14 +27,16 @@ std::vector<std::unique_ptr<AEffect>>& RetiredRecords() {
 }  // namespace
 
 AEffect* CreateEffect(HostCallback Callback) noexcept {
+    std::unique_ptr<TVSTModule> module;
     try {
-        std::unique_ptr<TVSTModule> module = CreatePluginModule();
+        module = CreatePluginModule();
         module->Create();
         module->SetAudioMaster(Callback);
         std::lock_guard lock(RegistryMutex());
         LiveModules().push_back(module.get());
         return module.release()->Effect();
     } catch (...) {
+        if (module) module->Destroy();  // created but refused: undo the create event too
         return nullptr;
     }
 }

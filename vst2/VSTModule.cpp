@@ -22,7 +22,7 @@ constexpr size_t kVendorTextBytes = 64;
 // Longest text we read from a host pointer (names to set, canDo queries).
 constexpr size_t kMaxHostTextIn = 256;
 
-constexpr int32_t kHostVstVersion = 2400;
+constexpr int32_t kVstVersion = 2400;
 
 void CopyToHost(void* Ptr, std::string_view Text, size_t Capacity) noexcept {
     if (Ptr == nullptr || Capacity == 0) return;
@@ -50,6 +50,11 @@ TVSTModule* ModuleOf(AEffect* e) noexcept { return TVSTModule::FromEffect(e); }
 intptr_t DispatcherThunk(AEffect* e, int32_t opcode, int32_t index, intptr_t value, void* ptr, float opt) {
     TVSTModule* m = ModuleOf(e);
     if (m == nullptr) return 0;
+    // The one request of the processing thread, taken before the general switch.
+    if (opcode == effProcessEvents) {
+        m->HostProcessEvents(static_cast<const VstEvents*>(ptr));
+        return 0;
+    }
     try {
         if (opcode == effClose) {
             CloseModule(m);
@@ -221,11 +226,11 @@ template void TVSTModule::HostProcess<double>(double**, double**, int32_t, bool)
 
 void TVSTModule::HostProcessEvents(const VstEvents* Events) noexcept {
     if (Events == nullptr || Events->numEvents <= 0) return;
-    for (int32_t i = 0; i < Events->numEvents; ++i) {
-        const VstEvent* e = Events->events[i];
-        if (e == nullptr || e->type != kVstMidiType || e->byteSize < kMidiEventByteSize) continue;
-        VSTModuleProcessMidi(*reinterpret_cast<const VstMidiEvent*>(e));
-    }
+    VSTModuleProcessEvents(*Events);
+}
+
+void TVSTModule::VSTModuleProcessEvents(const VstEvents& Events) noexcept {
+    ForEachMidiEvent(Events, [this](const VstMidiEvent& MidiEvent) { VSTModuleProcessMidi(MidiEvent); });
 }
 
 void TVSTModule::FlushMidiOutput() noexcept {
@@ -342,7 +347,7 @@ intptr_t TVSTModule::Dispatch(int32_t Opcode, int32_t Index, intptr_t Value, voi
         case effKeysRequired:
             return 1;
         case effGetVstVersion:
-            return kHostVstVersion;
+            return kVstVersion;
         default:
             return 0;
     }

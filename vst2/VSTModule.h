@@ -115,6 +115,10 @@ protected:
                                              int32_t /*SampleFrames*/) noexcept {}
     // Processing thread; one call per incoming MIDI event.
     virtual void VSTModuleProcessMidi(const VstMidiEvent& /*MidiEvent*/) noexcept {}
+    // Processing thread; the host's event list (never empty). Hands every MIDI
+    // event to VSTModuleProcessMidi. A final plug-in class may override it with
+    // ForEachMidiEvent and its own handler, saving a virtual call per event.
+    virtual void VSTModuleProcessEvents(const VstEvents& Events) noexcept;
 
     TRandomGenerator& Random() noexcept { return FRandom; }
     void MarkEditorForUpdate() noexcept { FEditorNeedUpdate.store(true, std::memory_order_relaxed); }
@@ -146,6 +150,17 @@ void WriteSilence(Sample* const* Outputs, int32_t NumOutputs, int32_t SampleFram
     for (int32_t ch = 0; ch < NumOutputs; ++ch)
         if (Outputs[ch] != nullptr)
             for (int32_t i = 0; i < SampleFrames; ++i) Outputs[ch][i] = Sample(0);
+}
+
+// Calls Handle for every MIDI event of the list; null entries, other event
+// types and records too small for MIDI data are skipped. Processing thread.
+template <class Handler>
+void ForEachMidiEvent(const VstEvents& Events, Handler&& Handle) noexcept {
+    for (int32_t i = 0; i < Events.numEvents; ++i) {
+        const VstEvent* e = Events.events[i];
+        if (e == nullptr || e->type != kVstMidiType || e->byteSize < kMidiEventByteSize) continue;
+        Handle(*reinterpret_cast<const VstMidiEvent*>(e));
+    }
 }
 
 // The plug-in's own module, made by the entry point (defined by the plug-in).

@@ -4,6 +4,31 @@
 
 namespace kandrel {
 
+namespace {
+
+std::wstring ToWide(const std::string& S) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, S.c_str(), -1, nullptr, 0);
+    if (size <= 1) return {};
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, S.c_str(), -1, wide.data(), size);
+    wide.pop_back();  // the terminating zero
+    return wide;
+}
+
+UINT BoxType(TMsgDlgType Kind, TMsgDlgButtons Buttons) {
+    UINT type = Buttons == mbYesNo ? MB_YESNO : MB_OK;
+    switch (Kind) {
+        case TMsgDlgType::Warning: type |= MB_ICONWARNING; break;
+        case TMsgDlgType::Error: type |= MB_ICONERROR; break;
+        case TMsgDlgType::Information: type |= MB_ICONINFORMATION; break;
+        case TMsgDlgType::Confirmation: type |= MB_ICONQUESTION; break;
+        case TMsgDlgType::Custom: break;
+    }
+    return type | MB_TASKMODAL;
+}
+
+}  // namespace
+
 std::string LocaleDecimalSeparator() {
     wchar_t text[8] = {};
     if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, text, 8) <= 1) return ".";
@@ -14,21 +39,14 @@ std::string LocaleDecimalSeparator() {
 
 int32_t ShowMessageBox(const void*, const std::string& Text, const std::string& Title, TMsgDlgType Kind,
                        TMsgDlgButtons Buttons) {
-    auto wide = [](const std::string& s) {
-        std::wstring w(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0)), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, w.data(), static_cast<int>(w.size()));
-        if (!w.empty()) w.pop_back();
-        return w;
-    };
-    UINT type = Buttons == mbYesNo ? MB_YESNO : MB_OK;
-    switch (Kind) {
-        case TMsgDlgType::Warning: type |= MB_ICONWARNING; break;
-        case TMsgDlgType::Error: type |= MB_ICONERROR; break;
-        case TMsgDlgType::Information: type |= MB_ICONINFORMATION; break;
-        case TMsgDlgType::Confirmation: type |= MB_ICONQUESTION; break;
-        case TMsgDlgType::Custom: break;
+    // Callers run inside the host's calls, where no exception may escape; a box
+    // that cannot be shown answers as if declined, so nothing is done unasked.
+    try {
+        const int result = MessageBoxW(nullptr, ToWide(Text).c_str(), ToWide(Title).c_str(), BoxType(Kind, Buttons));
+        if (result != 0) return result;
+    } catch (...) {
     }
-    return MessageBoxW(nullptr, wide(Text).c_str(), wide(Title).c_str(), type | MB_TASKMODAL);
+    return Buttons == mbYesNo ? mrNo : mrOk;
 }
 
 }  // namespace kandrel

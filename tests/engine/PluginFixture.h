@@ -2,6 +2,7 @@
 // recording host callback, for tests that look inside the engine.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
 
     TVSTPlugin& Plugin() { return *FPlugin; }
     std::vector<TRecordedAutomation>& Automation() { return FAutomation; }
+    // Status and data bytes of every MIDI event the plug-in sent.
+    std::vector<std::array<uint8_t, 3>>& Sent() { return FSent; }
+    // One event in, one processing call.
+    void Play(uint8_t Status, uint8_t Data1, uint8_t Data2);
     // The value store's plain value of the named parameter.
     float Value(const std::string& Name) { return FPlugin->ParameterValues->GetItem(Name).Value(); }
     TVeloBand& Band(int32_t Index) { return FPlugin->Bands->GetItem(Index); }
@@ -30,6 +35,7 @@ private:
                              float Opt);
     std::unique_ptr<TVSTPlugin> FPlugin;
     std::vector<TRecordedAutomation> FAutomation;
+    std::vector<std::array<uint8_t, 3>> FSent;
 };
 
 }  // namespace kandrel::test

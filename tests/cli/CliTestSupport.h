@@ -1,0 +1,40 @@
+// Shared by the command-line host tests: running the host in-process, the
+// files beside the test program, and a scratch folder per test.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace kandrel::clitest {
+
+struct TRunResult {
+    int Code;
+    std::string Out;
+    std::string Err;
+};
+
+TRunResult RunHost(const std::vector<std::string>& Args, const std::string& Input = "");
+
+// The real plug-in and the fixture libraries, beside the test program.
+std::string KandrelPath();
+std::string NoEntryFixturePath();
+std::string NullEntryFixturePath();
+std::string EchoFixturePath();
+
+// A fresh, empty folder for the test, removed afterwards.
+class TScratchFolder : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // UTF-8 path of Name inside the folder.
+    std::string PathOf(const std::string& Name) const;
+    // Writes Text into Name and answers its UTF-8 path.
+    std::string WriteFile(const std::string& Name, const std::string& Text) const;
+
+    std::filesystem::path FFolder;
+};
+
+}  // namespace kandrel::clitest
