@@ -33,6 +33,12 @@ struct TMidiMessage {
     friend bool operator==(const TMidiMessage&, const TMidiMessage&) = default;
 };
 
+// A message from its bytes; Size 2 for two-byte messages.
+constexpr TMidiMessage MidiMessage(int32_t DeltaFrames, uint8_t Status, uint8_t Data1, uint8_t Data2 = 0,
+                                   int32_t Size = 3) {
+    return TMidiMessage{DeltaFrames, {Status, Data1, Data2}, Size};
+}
+
 struct TAutomation {
     int32_t Index;
     float Value;

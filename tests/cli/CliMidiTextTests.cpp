@@ -12,18 +12,9 @@ using kandrel::host::ParseMidiLine;
 using kandrel::host::ReadMidiBlocks;
 using kandrel::host::TMidiBlock;
 using kandrel::host::TMidiLineKind;
+using kandrel::host::MidiMessage;
 using kandrel::host::TMidiMessage;
 using kandrel::host::TMidiTextError;
-
-TMidiMessage Msg(int32_t Delta, uint8_t B1, uint8_t B2, uint8_t B3, int32_t Size = 3) {
-    TMidiMessage m;
-    m.DeltaFrames = Delta;
-    m.Bytes[0] = B1;
-    m.Bytes[1] = B2;
-    m.Bytes[2] = B3;
-    m.Size = Size;
-    return m;
-}
 
 TEST(CliMidiText, ParsesGoodLines) {
     struct TCase {
@@ -31,13 +22,13 @@ TEST(CliMidiText, ParsesGoodLines) {
         TMidiMessage Expected;
     };
     const TCase cases[] = {
-        {"0 90 3C 64", Msg(0, 0x90, 0x3C, 0x64)},
-        {"  12\t90 3c 7f  ", Msg(12, 0x90, 0x3C, 0x7F)},
-        {"511 b0 7 0", Msg(511, 0xB0, 0x07, 0x00)},
-        {"5 C0 5", Msg(5, 0xC0, 0x05, 0, 2)},
-        {"0 e0 00 40\r", Msg(0, 0xE0, 0x00, 0x40)},
-        {"007 FF ff", Msg(7, 0xFF, 0xFF, 0, 2)},
-        {"2147483647 80 3C 00", Msg(2147483647, 0x80, 0x3C, 0x00)},
+        {"0 90 3C 64", MidiMessage(0, 0x90, 0x3C, 0x64)},
+        {"  12\t90 3c 7f  ", MidiMessage(12, 0x90, 0x3C, 0x7F)},
+        {"511 b0 7 0", MidiMessage(511, 0xB0, 0x07, 0x00)},
+        {"5 C0 5", MidiMessage(5, 0xC0, 0x05, 0, 2)},
+        {"0 e0 00 40\r", MidiMessage(0, 0xE0, 0x00, 0x40)},
+        {"007 FF ff", MidiMessage(7, 0xFF, 0xFF, 0, 2)},
+        {"2147483647 80 3C 00", MidiMessage(2147483647, 0x80, 0x3C, 0x00)},
     };
     for (const TCase& c : cases) {
         TMidiMessage parsed;
@@ -47,11 +38,11 @@ TEST(CliMidiText, ParsesGoodLines) {
 }
 
 TEST(CliMidiText, TellsBlankAndCommentLines) {
-    TMidiMessage untouched = Msg(9, 1, 2, 3);
+    TMidiMessage untouched = MidiMessage(9, 1, 2, 3);
     for (const char* line : {"", "   ", "\t\r"}) EXPECT_EQ(ParseMidiLine(line, 1, untouched), TMidiLineKind::Blank);
     for (const char* line : {"# note on", "#", "  # 0 90 3C 64"})
         EXPECT_EQ(ParseMidiLine(line, 1, untouched), TMidiLineKind::Comment);
-    EXPECT_EQ(untouched, Msg(9, 1, 2, 3));
+    EXPECT_EQ(untouched, MidiMessage(9, 1, 2, 3));
 }
 
 TEST(CliMidiText, RejectsBadLinesNamingLineAndProblem) {
@@ -98,9 +89,9 @@ TEST(CliMidiText, SplitsBlocksAtBlankLines) {
         "\n"
         "2 C0 05");
     const std::vector<TMidiBlock> expected = {
-        {Msg(0, 0x90, 0x3C, 0x64), Msg(3, 0x80, 0x3C, 0x00)},
-        {Msg(1, 0xB0, 0x07, 0x7F)},
-        {Msg(2, 0xC0, 0x05, 0, 2)},
+        {MidiMessage(0, 0x90, 0x3C, 0x64), MidiMessage(3, 0x80, 0x3C, 0x00)},
+        {MidiMessage(1, 0xB0, 0x07, 0x7F)},
+        {MidiMessage(2, 0xC0, 0x05, 0, 2)},
     };
     EXPECT_EQ(ReadMidiBlocks(text), expected);
 }
@@ -117,13 +108,13 @@ TEST(CliMidiText, ReportsTheLineNumberOfTheFirstBadLine) {
 }
 
 TEST(CliMidiText, FormatsUpperCaseTwoDigitHex) {
-    EXPECT_EQ(FormatMidiMessage(Msg(0, 0x90, 0x3C, 0x64)), "0 90 3C 64");
-    EXPECT_EQ(FormatMidiMessage(Msg(12, 0x80, 0x0A, 0x00)), "12 80 0A 00");
-    EXPECT_EQ(FormatMidiMessage(Msg(511, 0xD0, 0x05, 0, 2)), "511 D0 05");
+    EXPECT_EQ(FormatMidiMessage(MidiMessage(0, 0x90, 0x3C, 0x64)), "0 90 3C 64");
+    EXPECT_EQ(FormatMidiMessage(MidiMessage(12, 0x80, 0x0A, 0x00)), "12 80 0A 00");
+    EXPECT_EQ(FormatMidiMessage(MidiMessage(511, 0xD0, 0x05, 0, 2)), "511 D0 05");
     // What the format writes, it reads back.
     TMidiMessage again;
-    ParseMidiLine(FormatMidiMessage(Msg(99, 0xE1, 0x7F, 0x01)), 1, again);
-    EXPECT_EQ(again, Msg(99, 0xE1, 0x7F, 0x01));
+    ParseMidiLine(FormatMidiMessage(MidiMessage(99, 0xE1, 0x7F, 0x01)), 1, again);
+    EXPECT_EQ(again, MidiMessage(99, 0xE1, 0x7F, 0x01));
 }
 
 }  // namespace

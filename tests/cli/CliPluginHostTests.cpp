@@ -12,16 +12,6 @@ namespace {
 using namespace kandrel::host;
 using kandrel::clitest::EchoFixturePath;
 
-TMidiMessage Msg(int32_t Delta, uint8_t B1, uint8_t B2, uint8_t B3 = 0, int32_t Size = 3) {
-    TMidiMessage m;
-    m.DeltaFrames = Delta;
-    m.Bytes[0] = B1;
-    m.Bytes[1] = B2;
-    m.Bytes[2] = B3;
-    m.Size = Size;
-    return m;
-}
-
 TEST(CliPluginHost, AnswersTheRightInstanceWhileItIsBeingCreated) {
     TPluginLibrary library(EchoFixturePath());
     THostedPlugin plugin(library, 2412);
@@ -53,8 +43,8 @@ TEST(CliPluginHost, EventsTravelBothWaysAndOnlyMidiIsKept) {
         const uint8_t kinds[] = {0x90, 0x80, 0xB3, 0xC5, 0xDF, 0xE0, 0xA1};
         const uint8_t status = kinds[i % 7];
         const bool oneDataByte = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0;
-        sent.push_back(oneDataByte ? Msg(i, status, static_cast<uint8_t>(i), 0, 2)
-                                   : Msg(i, status, static_cast<uint8_t>(i), static_cast<uint8_t>(127 - i)));
+        sent.push_back(oneDataByte ? MidiMessage(i, status, static_cast<uint8_t>(i), 0, 2)
+                                   : MidiMessage(i, status, static_cast<uint8_t>(i), static_cast<uint8_t>(127 - i)));
     }
     plugin.ProcessEvents(sent);
     plugin.Process(64);
@@ -89,7 +79,7 @@ TEST(CliPluginHost, InstancesKeepTheirOwnRecords) {
     TPluginLibrary library(EchoFixturePath());
     THostedPlugin first(library);
     THostedPlugin second(library);
-    first.ProcessEvents({Msg(0, 0x90, 0x3C, 0x64)});
+    first.ProcessEvents({MidiMessage(0, 0x90, 0x3C, 0x64)});
     first.Process(32);
     second.Process(32);
     EXPECT_EQ(first.TakeReceivedEvents().size(), 1u);

@@ -33,14 +33,6 @@ protected:
     host::THostedPlugin Plugin;
 };
 
-inline host::TMidiMessage Midi(int32_t Delta, uint8_t Status, uint8_t D1, uint8_t D2) {
-    host::TMidiMessage m;
-    m.DeltaFrames = Delta;
-    m.Bytes[0] = Status;
-    m.Bytes[1] = D1;
-    m.Bytes[2] = D2;
-    m.Size = 3;
-    return m;
-}
+using host::MidiMessage;
 
 }  // namespace kandrel::test

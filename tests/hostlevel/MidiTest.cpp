@@ -1,5 +1,6 @@
 // MIDI through the plug-in as a host sees it: rewritten note-ons, passed-on and
 // dropped messages, the output queue's bounds and timing.
+#include <ostream>
 #include <set>
 #include <utility>
 
@@ -39,6 +40,8 @@ struct BandCase {
     uint8_t Expected;
 };
 
+void PrintTo(const BandCase& c, std::ostream* os) { *os << c.Name; }
+
 class BandMatch : public HostLevel, public ::testing::WithParamInterface<BandCase> {};
 
 TEST_P(BandMatch, RewritesTheVelocity) {
@@ -47,9 +50,9 @@ TEST_P(BandMatch, RewritesTheVelocity) {
         const auto [min, max] = RangeOf(index);
         SetPlain(index, plain, min, max);
     }
-    const auto out = RunBlock({Midi(5, 0x90, c.Note, c.Velocity)});
+    const auto out = RunBlock({MidiMessage(5, 0x90, c.Note, c.Velocity)});
     ASSERT_EQ(out.size(), 1u);
-    EXPECT_EQ(out[0], Midi(5, 0x90, c.Note, c.Expected));
+    EXPECT_EQ(out[0], MidiMessage(5, 0x90, c.Note, c.Expected));
 }
 
 // From the defaults: filter by incoming velocity, Band1 active over 0..127,
@@ -78,47 +81,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HostLevel, OtherChannelMessagesPassAndSomeAreDropped) {
     const auto out = RunBlock({
-        Midi(0, 0x93, 60, 0),      // note-on with velocity 0: a note-off on the same channel
-        Midi(1, 0x81, 61, 45),     // note-off keeps its release velocity
-        Midi(2, 0xB4, 7, 100),     // control change
-        Midi(3, 0xA5, 62, 33),     // poly aftertouch
-        Midi(4, 0xD6, 90, 0),      // channel aftertouch
-        Midi(5, 0xE7, 1, 64),      // pitch bend
-        Midi(6, 0xC0, 5, 0),       // program change: dropped
-        Midi(7, 0xF8, 0, 0),       // clock: dropped
-        Midi(8, 0xF0, 0x7E, 0x7F), // system exclusive start: dropped
-        Midi(9, 0x9F, 0xBC, 0xE4), // data bytes lose their top bit: note 60, velocity 100
+        MidiMessage(0, 0x93, 60, 0),      // note-on with velocity 0: a note-off on the same channel
+        MidiMessage(1, 0x81, 61, 45),     // note-off keeps its release velocity
+        MidiMessage(2, 0xB4, 7, 100),     // control change
+        MidiMessage(3, 0xA5, 62, 33),     // poly aftertouch
+        MidiMessage(4, 0xD6, 90, 0),      // channel aftertouch
+        MidiMessage(5, 0xE7, 1, 64),      // pitch bend
+        MidiMessage(6, 0xC0, 5, 0),       // program change: dropped
+        MidiMessage(7, 0xF8, 0, 0),       // clock: dropped
+        MidiMessage(8, 0xF0, 0x7E, 0x7F), // system exclusive start: dropped
+        MidiMessage(9, 0x9F, 0xBC, 0xE4), // data bytes lose their top bit: note 60, velocity 100
     });
     ASSERT_EQ(out.size(), 7u);
-    EXPECT_EQ(out[0], Midi(0, 0x83, 60, 0));
-    EXPECT_EQ(out[1], Midi(1, 0x81, 61, 45));
-    EXPECT_EQ(out[2], Midi(2, 0xB4, 7, 100));
-    EXPECT_EQ(out[3], Midi(3, 0xA5, 62, 33));
+    EXPECT_EQ(out[0], MidiMessage(0, 0x83, 60, 0));
+    EXPECT_EQ(out[1], MidiMessage(1, 0x81, 61, 45));
+    EXPECT_EQ(out[2], MidiMessage(2, 0xB4, 7, 100));
+    EXPECT_EQ(out[3], MidiMessage(3, 0xA5, 62, 33));
     EXPECT_EQ(out[4].Bytes[0], 0xD6);
     EXPECT_EQ(out[4].Bytes[1], 90);
     EXPECT_EQ(out[4].DeltaFrames, 4);
-    EXPECT_EQ(out[5], Midi(5, 0xE7, 1, 64));
-    EXPECT_EQ(out[6], Midi(9, 0x9F, 60, 100));
+    EXPECT_EQ(out[5], MidiMessage(5, 0xE7, 1, 64));
+    EXPECT_EQ(out[6], MidiMessage(9, 0x9F, 60, 100));
 }
 
 TEST_F(HostLevel, AtMost1023EventsLeavePerBlock) {
     std::vector<TMidiMessage> in;
-    for (int i = 0; i < 1100; ++i) in.push_back(Midi(i % 64, 0x90, static_cast<uint8_t>(i % 128), 100));
+    for (int i = 0; i < 1100; ++i) in.push_back(MidiMessage(i % 64, 0x90, static_cast<uint8_t>(i % 128), 100));
     const auto out = RunBlock(in);
     ASSERT_EQ(out.size(), 1023u);
     EXPECT_EQ(out[1022], in[1022]);
     // The queue starts empty again for the next block.
-    EXPECT_EQ(RunBlock({Midi(0, 0x90, 1, 2)}).size(), 1u);
+    EXPECT_EQ(RunBlock({MidiMessage(0, 0x90, 1, 2)}).size(), 1u);
 }
 
 TEST_F(HostLevel, EventsLeaveOnlyAfterAProcessingCallWithFrames) {
-    Plugin.ProcessEvents({Midi(12, 0x90, 60, 100)});
+    Plugin.ProcessEvents({MidiMessage(12, 0x90, 60, 100)});
     EXPECT_TRUE(Plugin.TakeReceivedEvents().empty());
     Plugin.Process(0);
     EXPECT_TRUE(Plugin.TakeReceivedEvents().empty());
     EXPECT_EQ(Plugin.ProcessEventsRequests(), 0);
     for (Kind kind : {Kind::Replacing, Kind::DoubleReplacing, Kind::Accumulating}) {
-        Plugin.ProcessEvents({Midi(12, 0x90, 60, 100)});
+        Plugin.ProcessEvents({MidiMessage(12, 0x90, 60, 100)});
         Plugin.Process(1, kind);
         const auto out = Plugin.TakeReceivedEvents();
         EXPECT_EQ(out.size(), kind == Kind::Replacing ? 2u : 1u) << static_cast<int>(kind);
@@ -142,7 +145,7 @@ TEST(HostLevelRandom, RandomShareDiffersBetweenInstancesAndStaysInRange) {
         host::THostedPlugin plugin(KandrelLibrary());
         plugin.SetParameter(Scale(1), 0.0f);   // -100
         plugin.SetParameter(Random(1), 1.0f);  // up to 200: g spans -100..100
-        std::vector<TMidiMessage> in(200, Midi(0, 0x90, 60, 64));
+        std::vector<TMidiMessage> in(200, MidiMessage(0, 0x90, 60, 64));
         plugin.ProcessEvents(in);
         plugin.Process(16);
         std::vector<int> velocities;

@@ -63,13 +63,13 @@ TEST_F(HostLevel, MalformedEventListsAreSkipped) {
     Plugin.Process(16);
     const auto out = Plugin.TakeReceivedEvents();
     ASSERT_EQ(out.size(), 1u);
-    EXPECT_EQ(out[0], Midi(0, 0x90, 60, 100));
+    EXPECT_EQ(out[0], MidiMessage(0, 0x90, 60, 100));
 }
 
 TEST_F(HostLevel, ProcessingCallsWithoutBuffersOrFrames) {
     const AEffect* e = Plugin.Effect();
     AEffect* effect = Plugin.Effect();
-    Plugin.ProcessEvents({Midi(0, 0x90, 60, 100)});
+    Plugin.ProcessEvents({MidiMessage(0, 0x90, 60, 100)});
     e->processReplacing(effect, nullptr, nullptr, -1);
     e->processReplacing(effect, nullptr, nullptr, 0);
     EXPECT_TRUE(Plugin.TakeReceivedEvents().empty());
