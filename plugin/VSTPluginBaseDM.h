@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "plugin/JovMidiCC.h"
 #include "plugin/JovVSTParameterValues.h"
 #include "vst2/VSTModule.h"
 
@@ -20,7 +22,7 @@ public:
 
     // --- fields (user-interface thread unless said otherwise) ---
     std::string PresetName;
-    std::string MidiLearnParameter;
+    std::unique_ptr<TMidiCCList> MidiCCList;
     std::unique_ptr<TVSTParameterValues> ParameterValues;
     std::string PresetsFolder;
     int32_t Skin = 0;
@@ -31,6 +33,11 @@ public:
     uint8_t MidiLearnMode() const noexcept { return FMidiLearnMode.load(std::memory_order_relaxed); }
     // Stores the mode (also when unchanged); any mode but 1 forgets the waiting parameter.
     void SetMidiLearnMode(uint8_t Mode) noexcept;
+    // The parameter waiting for a controller in mode 1; empty while none. Kept
+    // as a parameter index so the processing thread reads it without a string.
+    std::string MidiLearnParameter() const;
+    // User-interface thread (a control was clicked). A name that no parameter has waits for nothing.
+    void SetMidiLearnParameter(std::string_view Name) noexcept;
 
     // --- virtual operations ---
     virtual void ApplySkin() {}
@@ -63,7 +70,12 @@ protected:
     void VSTModuleProcessMidi(const vst2::VstMidiEvent& MidiEvent) noexcept override;
 
 private:
+    // Learns or maps one control change. Processing thread.
+    void LearnController(int32_t Controller) noexcept;
+    void MapController(int32_t Controller, int32_t Value) noexcept;
+
     std::atomic<uint8_t> FMidiLearnMode{0};
+    std::atomic<int32_t> FMidiLearnParameterIndex{-1};
 };
 
 }  // namespace kandrel

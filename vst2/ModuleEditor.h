@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace vst2 {
 
@@ -15,7 +15,7 @@ public:
     // User-interface thread: the preset name changed.
     virtual void UpdatePresetName() = 0;
     // Processing thread: the editor copies the text and shows it on its own thread.
-    virtual void ShowInfo(const std::string& Text) = 0;
+    virtual void ShowInfo(std::string_view Text) = 0;
     // Processing thread: a note arrived in note-learn mode; handed over like ShowInfo.
     virtual void NoteLearned(int32_t Note) = 0;
     // User-interface thread: the window's size in pixels.

@@ -89,6 +89,8 @@ public:
     // --- editor ---
     // The open editor window, null while none. Read from any thread.
     IModuleEditor* EditorForm() const noexcept { return FEditorForm.load(std::memory_order_acquire); }
+    // User-interface thread: the editor window just opened, or null when it closed.
+    void SetEditorForm(IModuleEditor* Editor) noexcept { FEditorForm.store(Editor, std::memory_order_release); }
     bool EditorNeedsUpdate() const noexcept { return FEditorNeedUpdate.load(std::memory_order_relaxed); }
 
     // Request to the host; answers 0 while no callback is known. Any thread.
@@ -122,7 +124,6 @@ protected:
 
     TRandomGenerator& Random() noexcept { return FRandom; }
     void MarkEditorForUpdate() noexcept { FEditorNeedUpdate.store(true, std::memory_order_relaxed); }
-    void SetEditorForm(IModuleEditor* Editor) noexcept { FEditorForm.store(Editor, std::memory_order_release); }
 
 private:
     friend void CloseModule(TVSTModule* Module) noexcept;

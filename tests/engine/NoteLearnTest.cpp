@@ -25,11 +25,14 @@ TEST(NoteLearn, TheNextNoteOnIsConsumedAndEndsTheMode) {
 TEST(NoteLearn, OnlyControllerLearningKeepsTheWaitingParameter) {
     TPluginFixture f;
     f.Plugin().SetMidiLearnMode(1);
-    f.Plugin().MidiLearnParameter = "Band2 Velocity Max";
+    f.Plugin().SetMidiLearnParameter("Band2 Velocity Max");
     f.Plugin().SetMidiLearnMode(1);
-    EXPECT_EQ(f.Plugin().MidiLearnParameter, "Band2 Velocity Max");
+    EXPECT_EQ(f.Plugin().MidiLearnParameter(), "Band2 Velocity Max");
     f.Plugin().SetMidiLearnMode(3);
-    EXPECT_EQ(f.Plugin().MidiLearnParameter, "");
+    EXPECT_EQ(f.Plugin().MidiLearnParameter(), "");
+    f.Plugin().SetMidiLearnMode(1);
+    f.Plugin().SetMidiLearnParameter("Band6 Active");  // no such parameter: nothing waits
+    EXPECT_EQ(f.Plugin().MidiLearnParameter(), "");
 }
 
 }  // namespace
