@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kandrel {
 
@@ -77,6 +78,19 @@ std::string GetCCGroupText(int32_t Number);
 // are '\\', '/' and ':' on Windows, '/' elsewhere.
 std::string ExtractFileTitle(std::string_view Path);
 
+// True when the volume of Path answers a volume query: on Windows the root of
+// Path's drive ("C:\\" of "C:\\x"), with no critical-error box for a missing
+// medium; elsewhere the file system holding Path's nearest existing folder.
+bool IsDriveReady(std::string_view Path);
+// True when FileName (one pair of surrounding double quotes and outer blanks
+// removed) names an existing file, not a folder. A Windows drive-letter path
+// whose drive is not ready is false without touching the file.
+bool SafeFileExists(std::string_view FileName);
+// The user's documents folder without a trailing separator, empty when it
+// cannot be determined: the shell's personal folder on Windows;
+// $XDG_DOCUMENTS_DIR, else $HOME/Documents elsewhere.
+std::string GetDocumentsFolder();
+
 // The locale's decimal separator (system setting on Windows, the C locale's on Linux).
 std::string LocaleDecimalSeparator();
 
@@ -90,5 +104,40 @@ inline constexpr int32_t mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7;
 // Thread: user interface only.
 int32_t ShowMessageBox(const void* Owner, const std::string& Text, const std::string& Title,
                        TMsgDlgType Kind, TMsgDlgButtons Buttons);
+
+// ---- file listing, file dates and the file explorer
+// Paths are UTF-8. None of these throws for a missing or unreadable file.
+
+// Entry kinds ListFiles accepts besides plain and read-only files (the
+// Windows attribute bits). On Linux, names starting with "." are hidden, and
+// sockets, pipes and devices count as system entries.
+inline constexpr int32_t faReadOnly = 0x01, faHidden = 0x02, faSysFile = 0x04, faDirectory = 0x10;
+
+// FileMask is a folder with its trailing separator followed by masks separated
+// by ";" (".../Presets/*.ostrik88p;*.fxp"). Adds the names (without folder) of
+// the entries each mask finds, folders never, to List, which is not cleared,
+// and sorts List case-insensitively. True when the search of the last mask
+// found at least one entry and ended normally; False for no folder part, a
+// missing folder or no match. Masks match case-insensitively on Windows and
+// case-sensitively on Linux, as the file systems compare names.
+bool ListFiles(const std::string& FileMask, int32_t Attributes, std::vector<std::string>& List);
+// The last-write time of the entry named by Path in local time, as a date-time
+// number (days since 30 December 1899, the time of day as the fraction); 0 when
+// there is none.
+double GetFileDateTime(const std::string& Path);
+// GetFileDateTime in the user's short date format.
+std::string GetFileDateText(const std::string& Path);
+// The date of the library (or program) file this code was loaded from, not of
+// the host program, as GetFileDateText.
+std::string GetBuildDate();
+// Opens the system's file explorer on Folder without waiting for it (Windows
+// explorer.exe, Linux xdg-open). True when it was started.
+bool ShowInExplorer(const std::string& Folder);
+// How ShowInExplorer starts a program: Program and, on Windows, the parameter
+// text the shell takes; on Linux the one argument. Answers whether it started.
+using TStartProgram = bool (*)(const std::string& Program, const std::string& Parameters);
+// Replaces that way (null restores the system's) and answers the previous one,
+// so tests see the request without opening explorer windows.
+TStartProgram SetStartProgram(TStartProgram Start) noexcept;
 
 }  // namespace kandrel

@@ -21,6 +21,12 @@ std::optional<std::string> TArgReader::Option(std::string_view Name) {
     return std::nullopt;
 }
 
+bool TArgReader::Flag(std::string_view Name) {
+    if (AtEnd() || FArgs[FNext] != Name) return false;
+    ++FNext;
+    return true;
+}
+
 bool TArgReader::AtOption() const {
     if (AtEnd()) return false;
     const std::string& arg = FArgs[FNext];

@@ -20,8 +20,8 @@ enum TExitCode : int {
     kExitOk = 0,
     kExitFailure = 1,  // anything unforeseen
     kExitUsage = 2,    // bad command line
-    kExitLoad = 3,     // the plug-in file could not be loaded or instantiated
-    kExitInput = 4,    // unreadable or malformed input
+    kExitLoad = 3,     // the plug-in could not be loaded, or cannot do what the command needs (chunks)
+    kExitInput = 4,    // unreadable, empty or malformed input; an output file that cannot be written
 };
 
 // Ends the command: Message goes to standard error after "kandrel-host: ".
@@ -43,6 +43,8 @@ public:
     bool AtEnd() const noexcept { return FNext >= FArgs.size(); }
     // The next argument is option Name; its value is taken along.
     std::optional<std::string> Option(std::string_view Name);
+    // The next argument is the switch Name (no value); it is taken.
+    bool Flag(std::string_view Name);
     // The next argument, whatever it is.
     std::string Take() { return FArgs[FNext++]; }
     // The next argument looks like an option ("-x", "--x"); "-" alone is a file name.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "host/CommandSupport.h"
+#include "host/PluginStateText.h"
 
 namespace kandrel::host {
 
@@ -107,13 +108,7 @@ int RunInfoCommand(const std::vector<std::string>& Args, std::ostream& Out) {
     Out << "programs: " << effect.numPrograms << '\n';
     Out << "parameters: " << effect.numParams << '\n';
     for (int32_t i = 0; i < effect.numPrograms; ++i) Out << "program " << i << ": " << Quoted(ProgramName(plugin, i)) << '\n';
-    for (int32_t i = 0; i < effect.numParams; ++i) {
-        char value[32];
-        std::snprintf(value, sizeof value, "%.6f", static_cast<double>(plugin.GetParameter(i)));
-        Out << "parameter " << i << ": name " << Quoted(plugin.ParameterName(i)) << ", value " << value
-            << ", display " << Quoted(plugin.ParameterDisplay(i)) << ", label " << Quoted(plugin.ParameterLabel(i))
-            << '\n';
-    }
+    for (int32_t i = 0; i < effect.numParams; ++i) Out << ParameterLine(plugin, i) << '\n';
     for (const char* name : kCanDoNames) Out << "canDo " << name << ": " << plugin.CanDo(name) << '\n';
     return kExitOk;
 }

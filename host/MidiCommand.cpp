@@ -3,8 +3,11 @@
 #include <fstream>
 #include <limits>
 
+#include "host/ByteFiles.h"
+#include "host/ChunkTransfer.h"
 #include "host/CommandSupport.h"
 #include "host/MidiText.h"
+#include "host/PluginStateText.h"
 #include "host/Utf8Path.h"
 
 namespace kandrel::host {
@@ -24,8 +27,10 @@ struct TParameterSetting {
 struct TMidiOptions {
     std::string PluginPath;
     std::string InputPath;  // empty or "-": the command's standard input
+    std::string PresetPath;  // empty: none
     std::vector<TParameterSetting> Settings;
     int32_t BlockFrames = kDefaultBlockFrames;
+    bool ShowAutomation = false;
 };
 
 TParameterSetting ParseSetting(const std::string& Text) {
@@ -55,6 +60,13 @@ TMidiOptions ParseOptions(const std::vector<std::string>& Args) {
                 throw TCliError(kExitUsage, "--block '" + *block + "': expected a number of frames from 1 to " +
                                                 std::to_string(kMaxBlockFrames));
             options.BlockFrames = static_cast<int32_t>(*frames);
+        } else if (auto preset = args.Option("--preset")) {
+            // Standard input already carries the events (or is left to them).
+            if (preset->empty() || *preset == "-")
+                throw TCliError(kExitUsage, "--preset '" + *preset + "': expected the name of a preset file");
+            options.PresetPath = *preset;
+        } else if (args.Flag("--show-automation")) {
+            options.ShowAutomation = true;
         } else if (args.AtOption()) {
             throw TCliError(kExitUsage, "midi: unknown option '" + args.Take() + "'");
         } else {
@@ -101,14 +113,29 @@ int RunMidiCommand(const std::vector<std::string>& Args, std::istream& In, std::
     TLoadedPlugin loaded(options.PluginPath);
     THostedPlugin& plugin = *loaded.Plugin;
     CheckSettings(options.Settings, plugin.Effect()->numParams);
+    std::string preset;
+    if (!options.PresetPath.empty()) {
+        RequireChunkSupport(loaded);
+        preset = ReadByteFile(options.PresetPath, "preset");
+    }
     const std::vector<TMidiBlock> blocks = ReadInput(options.InputPath, In);
+    // Automation goes out right after the block it arrived in; what the plug-in
+    // reports while being set up (preset, --set) comes before the first block,
+    // what it reports while being switched off after the last.
+    auto flushAutomation = [&] {
+        const std::vector<TAutomation> automation = plugin.TakeAutomation();
+        if (options.ShowAutomation) PrintAutomation(Out, automation);
+    };
 
     plugin.Dispatch(vst2::effOpen);
     plugin.Dispatch(vst2::effSetSampleRate, 0, 0, nullptr, static_cast<float>(kSampleRate));
     plugin.Dispatch(vst2::effSetBlockSize, 0, options.BlockFrames);
+    // Loaded while suspended, as hosts load a project's state.
+    if (!options.PresetPath.empty()) SetChunk(loaded, TChunkKind::Program, std::move(preset));
     plugin.Dispatch(vst2::effMainsChanged, 0, 1);
     for (const TParameterSetting& s : options.Settings) plugin.SetParameter(s.Index, s.Value);
     plugin.TakeReceivedEvents();
+    flushAutomation();
 
     // One output block per input block, even an empty one, so the two line up.
     for (size_t i = 0; i < blocks.size(); ++i) {
@@ -116,10 +143,12 @@ int RunMidiCommand(const std::vector<std::string>& Args, std::istream& In, std::
         plugin.ProcessEvents(blocks[i]);
         plugin.Process(options.BlockFrames);
         for (const TMidiMessage& message : plugin.TakeReceivedEvents()) Out << FormatMidiMessage(message) << '\n';
+        flushAutomation();
     }
-    Out.flush();
 
     plugin.Dispatch(vst2::effMainsChanged, 0, 0);
+    flushAutomation();
+    Out.flush();
     return kExitOk;
 }
 

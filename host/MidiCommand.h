@@ -1,4 +1,5 @@
-// kandrel-host midi PLUGIN [--set INDEX=VALUE ...] [--block FRAMES] [FILE]:
+// kandrel-host midi PLUGIN [--preset PRESET] [--set INDEX=VALUE ...] [--block FRAMES]
+//                    [--show-automation] [FILE]:
 // plays event text through the plug-in block by block and prints what it sends back.
 #pragma once
 

@@ -10,6 +10,10 @@ namespace {
 
 constexpr auto kRelaxed = std::memory_order_relaxed;
 
+// A band's fields in the order of a preset's band list ("Band" + number + field).
+constexpr const char* kBandFields[] = {" Active",       " Range From",     " Range To",    " Velocity Min",
+                                       " Velocity Max", " Velocity Scale", " Scale Random"};
+
 // Preset data is not clamped, so a stored value may exceed any band field's range.
 int32_t RoundToField(float Value) noexcept {
     const int64_t r = RoundSingle(Value);
@@ -83,6 +87,47 @@ void TVSTPlugin::RegisterParameterValues() {
         else
             ParameterValues->AddBandValue(p.DisplayName, p.DefaultValue, p.BandIndex);
     }
+}
+
+void TVSTPlugin::WritePresetBody(TPresetStreamWriter& Writer) {
+    Writer.WriteListBegin();
+    Writer.WriteInteger(ParameterValues->GetItem("Filter Type").RoundedValue());
+    Writer.WriteListEnd();
+    Writer.WriteListBegin();
+    std::string name;  // one buffer for all 35 names
+    for (int32_t band = 1; band <= Bands->Count(); ++band) {
+        const std::string prefix = "Band" + IntToText(band, false);
+        Writer.WriteListBegin();
+        for (const char* field : kBandFields) {
+            name.assign(prefix).append(field);
+            Writer.WriteFloat(ParameterValues->GetItem(name).Value());
+        }
+        Writer.WriteListEnd();
+    }
+    Writer.WriteListEnd();
+}
+
+// Every value goes through SetParameterByName, so its handler runs and the host
+// hears of it; a band list beyond the fifth names no parameter and fails.
+void TVSTPlugin::ReadPresetBody(TPresetStreamReader& Reader) {
+    Reader.ReadListBegin();
+    SetParameterByName("Filter Type", Reader.ReadFloat());
+    Reader.ReadListEnd();
+    Reader.ReadListBegin();
+    int32_t band = 0;
+    std::string name;  // one buffer for all names
+    while (!Reader.EndOfList()) {
+        Reader.ReadListBegin();
+        ++band;
+        const std::string prefix = "Band" + IntToText(band, false);
+        for (const char* field : kBandFields) {
+            const float value = Reader.ReadFloat();
+            name.assign(prefix).append(field);
+            SetParameterByName(name, value);
+        }
+        Reader.ReadListEnd();
+    }
+    Reader.ReadListEnd();
 }
 
 void TVSTPlugin::VSTModuleCreate() {

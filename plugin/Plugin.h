@@ -19,6 +19,10 @@ public:
     std::unique_ptr<TVelo> Bands;
 
     void RegisterParameterValues() override;
+    // The body of a preset: the rounded filter type, then each band's seven
+    // values as they are.
+    void ReadPresetBody(TPresetStreamReader& Reader) override;
+    void WritePresetBody(TPresetStreamWriter& Writer) override;
 
     // Change handlers: store the plain value, then the rounded one in the band
     // (or the filter mode). Any thread; allocate nothing, never throw.

@@ -9,12 +9,18 @@ packages=(
   # native build and tests
   cmake make g++ python3
   libgtest-dev googletest libbenchmark-dev libutfcpp-dev valgrind
+  # reader of the Linux settings file (linked statically into Kandrel.so)
+  libinih-dev
   # Windows cross build (posix thread model) and its resource compiler
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   # Windows tests under wine, headless
   wine wine64 xvfb xauth
   # fuzzing
   clang libclang-rt-14-dev
+  # regenerating the editor's bitmaps and image strips (tools/make-resources.py)
+  python3-cairo
+  # decoding those strips in kandrel_resources_tests
+  zlib1g-dev
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Usage: scripts/run-tests.sh [PRESET...]
 #
 # Builds and tests the given CMake presets (default: linux linux-asan linux-tsan
-# windows): configure, build, check the plug-in's exports (and, for Windows, that
+# windows, then the step "fuzz": scripts/fuzz.sh for KANDREL_FUZZ_SECONDS,
+# default 60): configure, build, check the plug-in's exports (and, for Windows, that
 # no mingw runtime DLL is needed), run the tests with CTest. The Windows tests run
 # under wine inside scripts/with-wine.sh. As root, installs missing packages first.
 # Goes on with the next preset after a failure, prints a summary, and exits
@@ -18,11 +19,11 @@ all_presets=(linux linux-asan linux-tsan windows)
 if [[ $# -gt 0 ]]; then
   presets=("$@")
 else
-  presets=("${all_presets[@]}")
+  presets=("${all_presets[@]}" fuzz)
 fi
 for preset in "${presets[@]}"; do
-  [[ " ${all_presets[*]} " == *" $preset "* ]] ||
-    { echo "run-tests: unknown preset '$preset' (known: ${all_presets[*]})" >&2; exit 2; }
+  [[ " ${all_presets[*]} fuzz " == *" $preset "* ]] ||
+    { echo "run-tests: unknown preset '$preset' (known: ${all_presets[*]} fuzz)" >&2; exit 2; }
 done
 
 if [[ $(id -u) -eq 0 ]]; then
@@ -107,7 +108,15 @@ for preset in "${presets[@]}"; do
   echo "==== $preset"
   start=$SECONDS
   counts[$preset]="-"
-  if ! quiet_step "$preset" configure cmake --preset "$preset" --log-level=WARNING; then
+  if [[ $preset == fuzz ]]; then
+    # Not a CMake preset: the clang fuzzer build with its own folder and log.
+    if bash scripts/fuzz.sh "${KANDREL_FUZZ_SECONDS:-60}" </dev/null 2>&1 | tee "$logs/fuzz.log"; then
+      outcome[$preset]="passed"
+      counts[$preset]=$(grep -E '^stat::number_of_executed_units' "$logs/fuzz-run.log" | awk '{print $2 " inputs run"}' || true)
+    else
+      outcome[$preset]="FAILED (fuzz)"
+    fi
+  elif ! quiet_step "$preset" configure cmake --preset "$preset" --log-level=WARNING; then
     outcome[$preset]="FAILED (configure)"
   elif ! quiet_step "$preset" build cmake --build --preset "$preset" -j "$jobs"; then
     outcome[$preset]="FAILED (build)"

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "common/JovCommon.h"
+#include "vst2/EditorFactory.h"
 
 namespace vst2 {
 
@@ -124,7 +125,8 @@ void TVSTModule::Create() {
     e.numParams = numParams();
     e.numInputs = NumInputs;
     e.numOutputs = NumOutputs;
-    e.flags = Flags;
+    // Without the editor layer there is no window to offer.
+    e.flags = EditorFactory() != nullptr ? Flags : (Flags & ~effFlagsHasEditor);
     e.initialDelay = InitialDelay;
     e.ioRatio = IORatio;
     e.uniqueID = UniqueID;
@@ -310,14 +312,19 @@ intptr_t TVSTModule::Dispatch(int32_t Opcode, int32_t Index, intptr_t Value, voi
             if (Value == 0) CallHost(audioMasterWantMidi, 0, 1);
             return 0;
         case effEditGetRect:
-            if (Ptr != nullptr) *static_cast<ERect**>(Ptr) = nullptr;
-            return 0;
+            return EditGetRect(static_cast<ERect**>(Ptr));
         case effEditOpen:
+            return EditOpen(Ptr);
         case effEditClose:
+            EditClose();
             return 0;
         case effEditIdle:
             if (FEditorNeedUpdate.exchange(false, std::memory_order_relaxed)) VSTModuleEditIdle();
             return 0;
+        case effGetChunk:
+            return GetChunk(Index == 0, static_cast<void**>(Ptr));
+        case effSetChunk:
+            return SetChunk(Index == 0, Ptr, Value);
         case effProcessEvents:
             HostProcessEvents(static_cast<const VstEvents*>(Ptr));
             return 0;
@@ -353,9 +360,86 @@ intptr_t TVSTModule::Dispatch(int32_t Opcode, int32_t Index, intptr_t Value, voi
     }
 }
 
+// --- editor ---
+
+intptr_t TVSTModule::EditGetRect(ERect** Rect) {
+    if (Rect == nullptr) return 0;
+    *Rect = nullptr;
+    if (EditorForm() == nullptr) return 0;
+    int16_t width = 0;
+    int16_t height = 0;
+    VSTModuleEditGetSize(width, height);
+    FEditRect = ERect{0, 0, height, width};
+    *Rect = &FEditRect;
+    return 1;
+}
+
+intptr_t TVSTModule::EditOpen(void* ParentWindow) {
+    const TEditorFactory factory = EditorFactory();
+    if (ParentWindow == nullptr || factory == nullptr) return 0;
+    EditClose();
+    std::unique_ptr<IModuleEditor> editor = factory(*this, ParentWindow);
+    if (!editor) return 0;
+    FEditorGate.Open(std::move(editor));
+    SetEditorForm(&FEditorGate);
+    return 1;
+}
+
+void TVSTModule::EditClose() {
+    if (!FEditorGate.IsOpen()) return;
+    SetEditorForm(nullptr);
+    FEditorGate.Close();
+}
+
+// --- chunks ---
+
+// Program: the program's chunk bytes. Bank: for the one program, the 32-bit
+// little-endian length of its chunk bytes, then those bytes.
+intptr_t TVSTModule::GetChunk(bool IsBank, void** Data) {
+    if (Data == nullptr) return 0;
+    *Data = nullptr;
+    ProgramStoreChunk(0, !IsBank);
+    const std::vector<uint8_t>& program = FProgramChunk;
+    FHostChunk.clear();
+    if (IsBank) {
+        const auto length = static_cast<uint32_t>(program.size());
+        for (int i = 0; i < 4; ++i) FHostChunk.push_back(static_cast<uint8_t>(length >> (8 * i)));
+    }
+    FHostChunk.insert(FHostChunk.end(), program.begin(), program.end());
+    *Data = FHostChunk.data();
+    return static_cast<intptr_t>(FHostChunk.size());
+}
+
+// A bank holds one length-prefixed program chunk; its load runs for that
+// program and once more for the current one, as hosts of banks expect. A
+// prefix that promises more than the host's bytes hold makes the bank unusable,
+// like a too-short chunk: nothing is read past Size and nothing changes.
+intptr_t TVSTModule::SetChunk(bool IsBank, const void* Data, intptr_t Size) {
+    if (Data == nullptr || Size <= 0) return 0;
+    MarkEditorForUpdate();
+    const auto* bytes = static_cast<const uint8_t*>(Data);
+    auto size = static_cast<size_t>(Size);
+    if (IsBank) {
+        if (size < 4) return 0;
+        const uint32_t length = static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
+                                (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+        if (length > size - 4) return 0;
+        bytes += 4;
+        size = length;
+    }
+    FProgramChunk.assign(bytes, bytes + size);
+    ProgramLoadChunk(0, !IsBank);
+    if (IsBank) ProgramLoadChunk(0, false);  // the current program
+    return 1;
+}
+
 // --- closing ---
 
 void TVSTModule::Destroy() noexcept {
+    try {
+        EditClose();  // an open editor goes with the module, before the module's parts
+    } catch (...) {
+    }
     try {
         VSTModuleDestroy();
     } catch (...) {

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "vst2/EditorGate.h"
 #include "vst2/MidiOutputQueue.h"
 #include "vst2/ModuleEditor.h"
 #include "vst2/ParameterProperty.h"
@@ -64,6 +65,10 @@ public:
     int32_t numParams() const noexcept { return static_cast<int32_t>(ParameterProperties.size()); }
     float SampleRate() const noexcept { return FSampleRate.load(std::memory_order_relaxed); }
     const std::string& CurrentProgramName() const noexcept { return FProgramName; }
+    // The chunk bytes of program Index (there is one program; every index names
+    // it): the store hook fills them for effGetChunk, effSetChunk puts the
+    // host's bytes there for the load hook. User-interface thread.
+    std::vector<uint8_t>& ProgramChunk(int32_t /*Index*/) noexcept { return FProgramChunk; }
 
     // --- parameters (plain values) ---
     // Runs the change handler with Value as given, then tells the host
@@ -112,6 +117,16 @@ protected:
     virtual float VSTModuleGetChunkParameter(int32_t /*Index*/) { return 0.0f; }
     virtual void VSTModuleEditIdle() {}
     virtual void VSTModuleEditGetSize(int16_t& /*Width*/, int16_t& /*Height*/) {}
+    // The host's editor requests (user-interface thread). EditOpen creates the
+    // window through the registered editor factory as a child of ParentWindow
+    // (replacing one still open) and answers 1; 0 without a parent or a
+    // factory. EditClose destroys the window; nothing when none is open.
+    virtual intptr_t EditOpen(void* ParentWindow);
+    virtual void EditClose();
+    // The program's chunk events (user-interface thread). IsPreset: a request
+    // for the one program (true) or for the bank (false).
+    virtual void ProgramStoreChunk(int32_t /*Index*/, bool /*IsPreset*/) {}
+    virtual void ProgramLoadChunk(int32_t /*Index*/, bool /*IsPreset*/) {}
     // Processing thread.
     virtual void VSTModuleProcess32Replacing(const float* const* /*Inputs*/, float* const* /*Outputs*/,
                                              int32_t /*SampleFrames*/) noexcept {}
@@ -132,6 +147,11 @@ private:
     void FlushMidiOutput() noexcept;
     void RunParameterChange(int32_t Index, float Value);
     intptr_t CanDo(std::string_view Name) const;
+    // effEditGetRect: 0 while no editor exists; otherwise the editor's size.
+    intptr_t EditGetRect(ERect** Rect);
+    // effGetChunk / effSetChunk; IsBank for request index 0.
+    intptr_t GetChunk(bool IsBank, void** Data);
+    intptr_t SetChunk(bool IsBank, const void* Data, intptr_t Size);
 
     TRandomGenerator FRandom;  // seeded first, before anything else of the module
     std::unique_ptr<AEffect> FEffect;
@@ -139,7 +159,14 @@ private:
     TMidiOutputQueue FMidiOutput;
     std::atomic<float> FSampleRate{44100.0f};
     std::string FProgramName = "Default";  // the one program
+    std::vector<uint8_t> FProgramChunk;
+    // What the last effGetChunk handed out; stays valid until the next one.
+    std::vector<uint8_t> FHostChunk;
     std::atomic<IModuleEditor*> FEditorForm{nullptr};
+    // The window EditOpen made; declared after everything it may still use.
+    TEditorGate FEditorGate;
+    // What effEditGetRect hands out; stays valid for the host until the next request.
+    ERect FEditRect{};
     std::atomic<bool> FEditorNeedUpdate{false};
 };
 

@@ -61,7 +61,10 @@ TEST(CliUsage, HelpGoesToOutputAndNoArgumentsIsAUsageError) {
     const TRunResult help = RunHost({"--help"});
     EXPECT_EQ(help.Code, 0);
     EXPECT_EQ(help.Out.rfind("usage: kandrel-host", 0), 0u) << help.Out;
-    EXPECT_NE(help.Out.find("midi PLUGIN [--set INDEX=VALUE ...] [--block FRAMES] [FILE]"), std::string::npos);
+    for (const char* synopsis :
+         {"midi PLUGIN [--preset PRESET] [--set INDEX=VALUE ...] [--block FRAMES] [--show-automation] [FILE]\n",
+          "chunk get PLUGIN [--bank] OUT\n", "chunk set PLUGIN [--bank] [--show-automation] IN\n"})
+        EXPECT_NE(help.Out.find(synopsis), std::string::npos) << synopsis;
     const TRunResult none = RunHost({});
     EXPECT_EQ(none.Code, 2);
     EXPECT_EQ(none.Err, help.Out);

@@ -25,6 +25,9 @@ std::string KandrelPath() { return PluginPathBesideProgram(ModuleFileName("Kandr
 std::string NoEntryFixturePath() { return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_noentry")); }
 std::string NullEntryFixturePath() { return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_nullentry")); }
 std::string EchoFixturePath() { return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_echo")); }
+std::string EchoVariantPath(const std::string& Variant) {
+    return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_echo_" + Variant));
+}
 
 void TScratchFolder::SetUp() {
     std::random_device device;

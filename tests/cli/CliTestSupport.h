@@ -23,6 +23,8 @@ std::string KandrelPath();
 std::string NoEntryFixturePath();
 std::string NullEntryFixturePath();
 std::string EchoFixturePath();
+// The echo fixture built to answer chunk requests otherwise: "nochunks", "zerochunk", "nullchunk".
+std::string EchoVariantPath(const std::string& Variant);
 
 // A fresh, empty folder for the test, removed afterwards.
 class TScratchFolder : public ::testing::Test {

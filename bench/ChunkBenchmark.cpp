@@ -1,0 +1,24 @@
+// Time per save + load of the whole default state through the host interface:
+// effGetChunk, then effSetChunk with the bytes just received (program or bank).
+#include <benchmark/benchmark.h>
+
+#include "tests/realtime/RealtimeHost.h"
+
+namespace {
+
+void ChunkRoundTrip(benchmark::State& state, int32_t Kind) {
+    kandrel::test::TRealtimeHost host;
+    vst2::AEffect* e = host.Effect();
+    for (auto _ : state) {
+        void* data = nullptr;
+        const intptr_t size = e->dispatcher(e, vst2::effGetChunk, Kind, 0, &data, 0.0f);
+        e->dispatcher(e, vst2::effSetChunk, Kind, size, data, 0.0f);
+    }
+}
+
+void BM_ProgramChunkRoundTrip(benchmark::State& state) { ChunkRoundTrip(state, 1); }
+void BM_BankChunkRoundTrip(benchmark::State& state) { ChunkRoundTrip(state, 0); }
+BENCHMARK(BM_ProgramChunkRoundTrip)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BankChunkRoundTrip)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,147 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <atomic>
+#include <utility>
+
+#include "common/DateTimeNumber.h"
+#include "common/JovCommon.h"
+#include "common/win32/WideText.h"
+
+namespace kandrel {
+
+namespace {
+
+constexpr int32_t kSpecialEntries = faHidden | faSysFile | 0x08 /* volume label */ | faDirectory;
+
+std::string Trimmed(std::string_view S) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!S.empty() && blank(S.front())) S.remove_prefix(1);
+    while (!S.empty() && blank(S.back())) S.remove_suffix(1);
+    return std::string(S);
+}
+
+bool IsDelimiter(char C) { return C == '\\' || C == '/' || C == ':'; }
+
+struct TFolderSearch {
+    bool Found = false;  // an entry passed the attribute filter
+    bool Ended = false;  // the search ran to the no-more-files code
+};
+
+TFolderSearch SearchFolder(const std::string& Folder, const std::string& Mask, int32_t Attributes,
+                           std::vector<std::string>& List) {
+    TFolderSearch search;
+    WIN32_FIND_DATAW data{};
+    const HANDLE handle = FindFirstFileW(win32::Widen(Folder + Mask).c_str(), &data);
+    if (handle == INVALID_HANDLE_VALUE) return search;
+    const DWORD excluded = static_cast<DWORD>(~Attributes & kSpecialEntries);
+    do {
+        if ((data.dwFileAttributes & excluded) != 0) continue;
+        search.Found = true;
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) List.push_back(win32::Narrow(data.cFileName));
+    } while (FindNextFileW(handle, &data));
+    search.Ended = GetLastError() == ERROR_NO_MORE_FILES;
+    FindClose(handle);
+    return search;
+}
+
+// The user's collation, ignoring case, as the system's own lists sort; names
+// equal but for case keep a fixed order (ordinal).
+void SortIgnoringCase(std::vector<std::string>& List) {
+    std::vector<std::pair<std::wstring, std::string>> keyed;
+    keyed.reserve(List.size());
+    for (std::string& item : List) keyed.emplace_back(win32::Widen(item), std::move(item));
+    std::sort(keyed.begin(), keyed.end(), [](const auto& A, const auto& B) {
+        const int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, A.first.c_str(), -1,
+                                          B.first.c_str(), -1, nullptr, nullptr, 0);
+        if (order != CSTR_EQUAL && order != 0) return order == CSTR_LESS_THAN;
+        return A.first < B.first;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i) List[i] = std::move(keyed[i].second);
+}
+
+bool StartWithShell(const std::string& Program, const std::string& Parameters) {
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", win32::Widen(Program).c_str(),
+                                                                win32::Widen(Parameters).c_str(), L"", SW_SHOWNORMAL));
+    return result > 32;
+}
+
+std::atomic<TStartProgram> gStartProgram{nullptr};
+
+}  // namespace
+
+bool ListFiles(const std::string& FileMask, int32_t Attributes, std::vector<std::string>& List) {
+    const auto last = std::find_if(FileMask.rbegin(), FileMask.rend(), IsDelimiter);
+    if (last == FileMask.rend()) return false;
+    const size_t folderLength = static_cast<size_t>(FileMask.rend() - last);
+    std::string folder = FileMask.substr(0, folderLength);
+    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';  // "C:" names the drive's current folder
+    const std::string_view masks = std::string_view(FileMask).substr(folderLength);
+    TFolderSearch search;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = masks.find(';', start);
+        const std::string mask = Trimmed(masks.substr(start, end == std::string_view::npos ? end : end - start));
+        search = SearchFolder(folder, mask, Attributes, List);
+        SortIgnoringCase(List);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return search.Found && search.Ended;
+}
+
+double GetFileDateTime(const std::string& Path) {
+    if (Path.empty()) return 0.0;
+    WIN32_FIND_DATAW data{};
+    const HANDLE handle = FindFirstFileW(win32::Widen(Path).c_str(), &data);
+    if (handle == INVALID_HANDLE_VALUE) return 0.0;
+    FindClose(handle);
+    SYSTEMTIME utc{}, local{};
+    // The offset of the file's own date (summer or winter time), not today's.
+    if (!FileTimeToSystemTime(&data.ftLastWriteTime, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+        return 0.0;
+    TCivilDateTime time;
+    time.Year = local.wYear;
+    time.Month = local.wMonth;
+    time.Day = local.wDay;
+    time.Hour = local.wHour;
+    time.Minute = local.wMinute;
+    time.Second = local.wSecond;
+    time.Millisecond = local.wMilliseconds;
+    return EncodeDateTimeNumber(time);
+}
+
+std::string GetFileDateText(const std::string& Path) {
+    const TCivilDateTime date = DecodeDateNumber(GetFileDateTime(Path));
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(date.Year);
+    time.wMonth = static_cast<WORD>(date.Month);
+    time.wDay = static_cast<WORD>(date.Day);
+    time.wDayOfWeek = static_cast<WORD>(date.DayOfWeek);
+    wchar_t text[128] = {};
+    const int length =
+        GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, text, 128, nullptr);
+    return length > 1 ? win32::Narrow(std::wstring_view(text, static_cast<size_t>(length - 1))) : std::string();
+}
+
+std::string GetBuildDate() {
+    // The module this code lives in: the plug-in library inside a host, not the host program.
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCWSTR>(&GetBuildDate), &module))
+        return GetFileDateText("");
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return GetFileDateText("");
+    return GetFileDateText(win32::Narrow(std::wstring_view(path, length)));
+}
+
+TStartProgram SetStartProgram(TStartProgram Start) noexcept { return gStartProgram.exchange(Start); }
+
+bool ShowInExplorer(const std::string& Folder) {
+    const TStartProgram start = gStartProgram.load();
+    return (start != nullptr ? start : &StartWithShell)("explorer.exe", "/e,\"" + Folder + "\"");
+}
+
+}  // namespace kandrel

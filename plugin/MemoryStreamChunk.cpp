@@ -1,0 +1,40 @@
+#include "plugin/MemoryStreamChunk.h"
+
+#include <algorithm>
+
+#include "common/FileIO.h"
+#include "plugin/PresetStreamFormat.h"
+
+namespace kandrel {
+
+void TMemoryStreamChunk::SaveToBytes(std::vector<uint8_t>& Bytes) const {
+    if (Stream.size() > UINT32_MAX) throw EPresetStreamError(kStreamReadError);
+    const auto length = static_cast<uint32_t>(Stream.size());
+    Bytes.reserve(Bytes.size() + HeaderSize + Stream.size());
+    Bytes.insert(Bytes.end(), ChunkName.begin(), ChunkName.end());
+    for (int i = 0; i < 4; ++i) Bytes.push_back(static_cast<uint8_t>(length >> (8 * i)));
+    Bytes.insert(Bytes.end(), Stream.begin(), Stream.end());
+}
+
+void TMemoryStreamChunk::LoadFromBytes(const uint8_t* Data, size_t Size) {
+    if (Data == nullptr || Size < HeaderSize) throw EPresetStreamError(kStreamReadError);
+    if (!std::equal(ChunkName.begin(), ChunkName.end(), Data)) throw EPresetStreamError(kInvalidStreamFormat);
+    const uint32_t length = static_cast<uint32_t>(Data[4]) | (static_cast<uint32_t>(Data[5]) << 8) |
+                            (static_cast<uint32_t>(Data[6]) << 16) | (static_cast<uint32_t>(Data[7]) << 24);
+    if (length > Size - HeaderSize) throw EPresetStreamError(kStreamReadError);
+    Stream.assign(Data + HeaderSize, Data + HeaderSize + length);
+    Position = 0;
+}
+
+void TMemoryStreamChunk::LoadFromFile(const std::string& Path) {
+    const std::vector<uint8_t> bytes = ReadFileBytes(Path, MaxFileSize);
+    LoadFromBytes(bytes.data(), bytes.size());
+}
+
+void TMemoryStreamChunk::SaveToFile(const std::string& Path) const {
+    std::vector<uint8_t> bytes;
+    SaveToBytes(bytes);
+    WriteFileReplacing(Path, bytes.data(), bytes.size());
+}
+
+}  // namespace kandrel
