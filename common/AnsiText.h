@@ -7,7 +7,7 @@
 namespace kandrel {
 
 // Windows: the system ANSI code page; elsewhere there is no such setting and
-// the bytes are read as Latin-1. Never fails on any byte sequence.
+// the bytes are read as Windows code page 1252. Never fails on any byte sequence.
 std::string AnsiToUtf8(std::string_view Ansi);
 
 }  // namespace kandrel

@@ -45,4 +45,9 @@ void TJovMenuButton::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int
     TCustomSpeedButton::MouseUp(Button, Shift, X, Y);
 }
 
+void TJovMenuButton::CancelMode() {
+    SetImageIndex(0);
+    TCustomSpeedButton::CancelMode();
+}
+
 }  // namespace kandrel::controls

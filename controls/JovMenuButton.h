@@ -25,6 +25,8 @@ protected:
     void Loaded() override;
     void MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int32_t X, int32_t Y) override;
     void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int32_t X, int32_t Y) override;
+    // The press ends without a release when the mouse capture is lost.
+    void CancelMode() override;
 
 private:
     ui::TImageList FGlyphs{16, 16};

@@ -5,15 +5,14 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <random>
 
+#include "common/FileIO.h"
 #include "host/CommandSupport.h"
 #include "host/Utf8Path.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #endif
 
 namespace kandrel::host {
@@ -31,29 +30,6 @@ std::string ReadAll(std::istream& In, const std::string& Source, std::string_vie
     if (In.bad()) Fail(Source, "cannot read the " + std::string(What));
     if (bytes.empty()) Fail(Source, "the " + std::string(What) + " is empty (0 bytes)");
     return bytes;
-}
-
-// A name no other writer picks: the target's own name, so a leftover is
-// recognisable, and a random part.
-fs::path TemporaryBeside(const fs::path& Target) {
-    std::random_device device;
-    const uint64_t random = (static_cast<uint64_t>(device()) << 32) ^ device();
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%016llx.part", static_cast<unsigned long long>(random));
-    fs::path temporary = Target;
-    temporary += PathFromUtf8(suffix);
-    return temporary;
-}
-
-bool ReplaceWith(const fs::path& From, const fs::path& To) {
-#if defined(_WIN32)
-    // Spelled out: whether the runtime's rename replaces an existing file has varied.
-    return MoveFileExW(From.c_str(), To.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    std::error_code ec;
-    fs::rename(From, To, ec);
-    return !ec;
-#endif
 }
 
 }  // namespace
@@ -80,28 +56,11 @@ std::string ReadByteStream(std::istream& In, const std::string& Source, std::str
 }
 
 void WriteByteFileAtomically(const std::string& Path, const std::string& Bytes, std::string_view What) {
-    const std::string cannotWrite = "cannot write the " + std::string(What) + " file";
-    fs::path target;
     try {
-        target = PathFromUtf8(Path);
-    } catch (const std::exception&) {
-        Fail(Path, cannotWrite);
+        WriteFileReplacing(Path, reinterpret_cast<const uint8_t*>(Bytes.data()), Bytes.size());
+    } catch (const EFileError&) {
+        Fail(Path, "cannot write the " + std::string(What) + " file");
     }
-    if (Path.empty()) Fail(Path, cannotWrite);
-    const fs::path temporary = TemporaryBeside(target);
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out.is_open()) {
-            out.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-            out.close();
-            written = !out.fail();
-        }
-    }
-    if (written && ReplaceWith(temporary, target)) return;
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    Fail(Path, cannotWrite);
 }
 
 void UseBinaryMode(std::ios& Stream) {

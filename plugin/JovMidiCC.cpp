@@ -36,13 +36,26 @@ TMidiCCItem* TMidiCCList::AssignCCToIndex(int32_t ParameterIndex, int32_t CC) no
         FItems[static_cast<size_t>(existing)].SetCC(CC);
         return &FItems[static_cast<size_t>(existing)];
     }
-    const int32_t count = Count();
-    if (count >= FCapacity) return nullptr;  // cannot happen: one item per parameter
+    // The slot is claimed before it is filled: learning on the processing
+    // thread may append while a preset load on the user-interface thread
+    // clears and appends, and neither may overwrite the other's item or bring
+    // back cleared ones.
+    int32_t count = Count();
+    do {
+        if (count >= FCapacity) return nullptr;  // cannot happen: one item per parameter
+    } while (!FCount.compare_exchange_weak(count, count + 1, std::memory_order_acq_rel, std::memory_order_acquire));
     TMidiCCItem& item = FItems[static_cast<size_t>(count)];
     item.SetCC(CC);
-    item.FParameterIndex.store(ParameterIndex, std::memory_order_relaxed);
-    FCount.store(count + 1, std::memory_order_release);
+    item.FParameterIndex.store(ParameterIndex, std::memory_order_release);
     return &item;
+}
+
+void TMidiCCList::Clear() noexcept {
+    // Emptied slots drive nothing even for a reader that still counts them.
+    const int32_t count = Count();
+    for (int32_t i = 0; i < count && i < FCapacity; ++i)
+        FItems[static_cast<size_t>(i)].FParameterIndex.store(-1, std::memory_order_relaxed);
+    FCount.store(0, std::memory_order_release);
 }
 
 int32_t TMidiCCList::IndexOfParameter(std::string_view ParameterName) const noexcept {
@@ -69,6 +82,7 @@ void TMidiCCList::Delete(int32_t Index) noexcept {
     const int32_t count = Count();
     if (Index < 0 || Index >= count) return;
     for (int32_t i = Index; i + 1 < count; ++i) FItems[static_cast<size_t>(i)].Assign(FItems[static_cast<size_t>(i + 1)]);
+    FItems[static_cast<size_t>(count - 1)].FParameterIndex.store(-1, std::memory_order_relaxed);
     FCount.store(count - 1, std::memory_order_release);
 }
 

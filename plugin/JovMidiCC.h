@@ -57,7 +57,7 @@ public:
     TMidiCCItem& GetItem(int32_t Index);
     const TMidiCCItem& GetItem(int32_t Index) const;
     void Delete(int32_t Index) noexcept;
-    void Clear() noexcept { FCount.store(0, std::memory_order_release); }
+    void Clear() noexcept;
 
     // Calls Drive(parameter index) for every item on controller CC, in list
     // order. Processing thread; allocates nothing.

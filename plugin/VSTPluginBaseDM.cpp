@@ -1,6 +1,7 @@
 #include "plugin/VSTPluginBaseDM.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -244,6 +245,9 @@ intptr_t TVSTPluginBase::EditOpen(void* ParentWindow) {
 }
 
 void TVSTPluginBase::EditClose() {
+    // Only a window that was open ends learning: opening (which closes first)
+    // must not cancel a mode the host's generic view or a test has set.
+    if (EditorForm() == nullptr) return;
     TVSTModule::EditClose();
     SetMidiLearnMode(0);
 }
@@ -271,13 +275,15 @@ void TVSTPluginBase::LearnController(int32_t Controller) noexcept {
     } catch (...) {
     }
     if (vst2::IModuleEditor* editor = EditorForm()) {
-        // Composed without the heap: this runs on the processing thread.
+        // Composed without the heap or the C library's locale: this runs on the processing thread.
         const std::string& name = ParameterProperties[static_cast<size_t>(parameter)].DisplayName;
+        constexpr std::string_view separator = " = CC# ";
         char text[96];
         const size_t nameLength = std::min(name.size(), sizeof text - 16);
         std::memcpy(text, name.data(), nameLength);
-        const int length = std::snprintf(text + nameLength, sizeof text - nameLength, " = CC# %d", Controller);
-        editor->ShowInfo(std::string_view(text, nameLength + static_cast<size_t>(std::max(length, 0))));
+        std::memcpy(text + nameLength, separator.data(), separator.size());
+        const auto written = std::to_chars(text + nameLength + separator.size(), std::end(text), Controller);
+        editor->ShowInfo(std::string_view(text, static_cast<size_t>(written.ptr - text)));
     }
     SetMidiLearnMode(0);
 }

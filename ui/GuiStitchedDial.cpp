@@ -12,12 +12,15 @@ TGuiStitchedDial::TGuiStitchedDial(TControl* AParent) : TGuiStitchedControl(APar
 
 float TGuiStitchedDial::Clamp(float Value) const { return std::clamp(Value, FMin, std::max(FMin, FMax)); }
 
+// While loading, a layout may set Value before Min and Max: Loaded clamps once all are in.
+float TGuiStitchedDial::Fit(float Value) const { return IsLoading() ? Value : Clamp(Value); }
+
 void TGuiStitchedDial::SetMin(float Value) {
     if (Value == FMin) return;
     if (!IsLoading() && Value > FMax) throw std::invalid_argument("Min must not be above Max");
     FMin = Value;
-    FValue = Clamp(FValue);
-    FDefaultValue = Clamp(FDefaultValue);
+    FValue = Fit(FValue);
+    FDefaultValue = Fit(FDefaultValue);
     Invalidate();
 }
 
@@ -25,14 +28,14 @@ void TGuiStitchedDial::SetMax(float Value) {
     if (Value == FMax) return;
     if (!IsLoading() && Value < FMin) throw std::invalid_argument("Max must not be below Min");
     FMax = Value;
-    FValue = Clamp(FValue);
-    FDefaultValue = Clamp(FDefaultValue);
+    FValue = Fit(FValue);
+    FDefaultValue = Fit(FDefaultValue);
     Invalidate();
 }
 
 void TGuiStitchedDial::SetValue(float Value) {
     if (std::isnan(Value)) return;
-    Value = Clamp(Value);
+    Value = Fit(Value);
     if (Value == FValue) return;
     const int32_t oldGlyph = ShownGlyph();
     FValue = Value;
@@ -41,7 +44,7 @@ void TGuiStitchedDial::SetValue(float Value) {
 }
 
 void TGuiStitchedDial::SetDefaultValue(float Value) {
-    if (!std::isnan(Value)) FDefaultValue = Clamp(Value);
+    if (!std::isnan(Value)) FDefaultValue = Fit(Value);
 }
 
 void TGuiStitchedDial::SetScrollRange(float Value) { FScrollRange = std::max(Value, 1.0f); }

@@ -77,6 +77,7 @@ protected:
 
 private:
     float Clamp(float Value) const;
+    float Fit(float Value) const;
 
     float FMin = 0.0f;
     float FMax = 100.0f;

@@ -217,7 +217,14 @@ void TWindow::HandleCaptureLost() noexcept {
 }
 
 void TWindow::PaintTree(TControl& Control, ICanvas& Canvas) {
-    Control.Paint(Canvas);
+    // One control that cannot paint (a damaged image, say) must not leave the
+    // controls after it unpainted.
+    try {
+        TCanvasStateGuard guard(Canvas);
+        Control.Paint(Canvas);
+    } catch (...) {
+        Report(std::current_exception());
+    }
     for (int32_t i = 0; i < Control.ControlCount(); ++i) {
         TControl& child = *Control.Controls(i);
         if (!child.Visible() || !child.BoundsRect().Intersects(Canvas.ClipRect())) continue;

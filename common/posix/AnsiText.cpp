@@ -1,18 +1,46 @@
 #include "common/AnsiText.h"
 
+#include <array>
+#include <cstdint>
+
 namespace kandrel {
 
+namespace {
+
+// Bytes 0x80-0x9F of Windows code page 1252, the ANSI code page of Western
+// Windows systems where such texts come from; the five bytes it leaves
+// undefined keep their own code points, as Windows maps them.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& Out, char16_t CodePoint) {
+    if (CodePoint < 0x800) {
+        Out += static_cast<char>(0xC0 | (CodePoint >> 6));
+    } else {
+        Out += static_cast<char>(0xE0 | (CodePoint >> 12));
+        Out += static_cast<char>(0x80 | ((CodePoint >> 6) & 0x3F));
+    }
+    Out += static_cast<char>(0x80 | (CodePoint & 0x3F));
+}
+
+}  // namespace
+
+// Linux has no ANSI code page: texts in it come from Windows systems, read
+// here as code page 1252 (the rest of which is Latin-1).
 std::string AnsiToUtf8(std::string_view Ansi) {
     std::string utf8;
     utf8.reserve(Ansi.size());
     for (const char c : Ansi) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
+        if (byte < 0x80)
             utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
+        else if (byte < 0xA0)
+            AppendUtf8(utf8, kWindows1252High[byte - 0x80]);
+        else
+            AppendUtf8(utf8, static_cast<char16_t>(byte));
     }
     return utf8;
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -42,7 +43,9 @@ std::string FolderPrefix(const std::string& Path) {
 
 std::vector<uint8_t> ReadFileBytes(const std::string& Path, uint64_t MaxBytes) {
     if (Path.find('\0') != std::string::npos) throw Failure("Cannot open file", Path, ENOENT);
-    TFileDescriptor file(::open(Path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a pipe or device under a preset's name cannot stall
+    // the caller before it is refused below.
+    TFileDescriptor file(::open(Path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0) throw Failure("Cannot open file", Path, errno);
     struct stat info;
     if (::fstat(file.Get(), &info) != 0) throw Failure("Cannot read file", Path, errno);
@@ -63,8 +66,14 @@ std::vector<uint8_t> ReadFileBytes(const std::string& Path, uint64_t MaxBytes) {
 
 void WriteFileReplacing(const std::string& Path, const uint8_t* Data, size_t Size) {
     if (Path.empty() || Path.find('\0') != std::string::npos) throw Failure("Cannot create file", Path, ENOENT);
+    // A link keeps pointing at the preset: its target is what gets replaced.
+    std::string target = Path;
+    if (char* resolved = ::realpath(Path.c_str(), nullptr)) {
+        target = resolved;
+        std::free(resolved);
+    }
     static std::atomic<unsigned> counter{0};
-    const std::string prefix = FolderPrefix(Path) + ".kandrel-" + std::to_string(::getpid()) + "-";
+    const std::string prefix = FolderPrefix(target) + ".kandrel-" + std::to_string(::getpid()) + "-";
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -75,6 +84,9 @@ void WriteFileReplacing(const std::string& Path, const uint8_t* Data, size_t Siz
     if (fd < 0) throw Failure("Cannot create file", Path, errno);
     TFileDescriptor file(fd);
     int error = 0;
+    // The new file keeps the permissions the user gave the old one.
+    struct stat old;
+    if (::stat(target.c_str(), &old) == 0 && ::fchmod(file.Get(), old.st_mode & 07777) != 0) error = errno;
     for (size_t done = 0; done < Size && error == 0;) {
         const ssize_t n = ::write(file.Get(), Data + done, Size - done);
         if (n < 0 && errno == EINTR) continue;
@@ -84,7 +96,7 @@ void WriteFileReplacing(const std::string& Path, const uint8_t* Data, size_t Siz
     // On disk before the rename, so a crash leaves the old file or the new one.
     if (error == 0 && ::fsync(file.Get()) != 0) error = errno;
     if (::close(file.Release()) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), Path.c_str()) != 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         throw Failure("Cannot write file", Path, error);

@@ -40,7 +40,8 @@ std::string GetDocumentsFolder() {
         while (Folder.size() > 1 && Folder.back() == '/') Folder.pop_back();
         return Folder;
     };
-    if (const char* documents = std::getenv("XDG_DOCUMENTS_DIR"); documents != nullptr && *documents != '\0')
+    // Only an absolute folder: a relative one would depend on the host's working folder.
+    if (const char* documents = std::getenv("XDG_DOCUMENTS_DIR"); documents != nullptr && *documents == '/')
         return withoutTrailingSlashes(documents);
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
         const std::string folder = withoutTrailingSlashes(home);

@@ -86,4 +86,37 @@ void SavePng(const TCapture& Picture, const std::string& Path) {
     if (status != Gdiplus::Ok) throw std::runtime_error(Path + ": the PNG file could not be written");
 }
 
+TCapture LoadPng(const std::string& Path) {
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok)
+        throw std::runtime_error("GDI+ could not be started");
+    TCapture picture;
+    bool read = false;
+    {
+        Gdiplus::Bitmap bitmap(WidenUtf8(Path).c_str());
+        if (bitmap.GetLastStatus() == Gdiplus::Ok) {
+            picture.Width = static_cast<int32_t>(bitmap.GetWidth());
+            picture.Height = static_cast<int32_t>(bitmap.GetHeight());
+            picture.Pixels.resize(static_cast<size_t>(picture.Width) * static_cast<size_t>(picture.Height));
+            Gdiplus::Rect all(0, 0, picture.Width, picture.Height);
+            Gdiplus::BitmapData data{};
+            if (bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, &data) == Gdiplus::Ok) {
+                for (int32_t y = 0; y < picture.Height; ++y) {
+                    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(data.Scan0) +
+                                                                        static_cast<ptrdiff_t>(y) * data.Stride);
+                    for (int32_t x = 0; x < picture.Width; ++x)
+                        picture.Pixels[static_cast<size_t>(y) * static_cast<size_t>(picture.Width) +
+                                       static_cast<size_t>(x)] = row[x] & 0x00FFFFFFu;
+                }
+                bitmap.UnlockBits(&data);
+                read = true;
+            }
+        }
+    }
+    Gdiplus::GdiplusShutdown(token);
+    if (!read) throw std::runtime_error(Path + ": the picture could not be read");
+    return picture;
+}
+
 }  // namespace kandrel::host

@@ -1,6 +1,6 @@
 // Pictures of windows as they show on the screen: the client area copied from
 // the window's device context (BitBlt into a memory bitmap), and PNG files
-// written with the GDI+ encoder. User-interface thread.
+// written and read with GDI+. User-interface thread.
 #pragma once
 
 #include <windows.h>
@@ -24,5 +24,8 @@ struct TCapture {
 TCapture CaptureClientArea(HWND Window);
 // Writes Picture as a PNG file at the UTF-8 path Path. Throws std::runtime_error.
 void SavePng(const TCapture& Picture, const std::string& Path);
+// Reads the picture of an image file (PNG among others) at the UTF-8 path Path.
+// Throws std::runtime_error.
+TCapture LoadPng(const std::string& Path);
 
 }  // namespace kandrel::host

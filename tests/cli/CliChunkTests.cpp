@@ -155,14 +155,8 @@ TEST_F(CliChunk, SetHandsTheBytesOverAndPrintsTheParameters) {
 
 TEST_F(CliChunk, MidiLoadsThePresetFirstAndShowsAutomationAfterItsBlock) {
     const std::string preset = WriteFile("preset.bin", kGivenChunk);
-    struct TCase {
-        const char* Name;
-        std::vector<std::string> Options;
-        std::string Input;
-        std::string Expected;
-    };
     // The fixture reports controllers 0 and 1 as automation of parameters 0 and 1 (value / 127).
-    const TCase cases[] = {
+    const std::vector<TMidiRunCase> cases = {
         {"preset, then --set, then the blocks",
          {"--preset", preset, "--set", "0=0.5", "--show-automation"},
          "0 B0 01 40\n\n5 90 3C 64\n",
@@ -174,13 +168,7 @@ TEST_F(CliChunk, MidiLoadsThePresetFirstAndShowsAutomationAfterItsBlock) {
         {"no blocks", {"--preset=" + preset, "--show-automation"}, "", "automate 0 0.200000\n"},
         {"automation hidden without the option", {"--preset", preset}, "0 B0 01 40\n", "0 B0 01 40\n"},
     };
-    for (const TCase& c : cases) {
-        std::vector<std::string> args = {"midi", EchoFixturePath()};
-        args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const TRunResult r = RunHost(args, c.Input);
-        EXPECT_EQ(r.Code, 0) << c.Name << ": " << r.Err;
-        EXPECT_EQ(r.Out, c.Expected) << c.Name;
-    }
+    ExpectMidiRuns(EchoFixturePath(), cases);
 }
 
 TEST_F(CliChunk, KandrelTakesBackTheChunkItHandsOver) {

@@ -95,13 +95,7 @@ TEST(CliInfo, DescribesTheKandrelPlugin) {
 class CliMidi : public TScratchFolder {};
 
 TEST_F(CliMidi, PlaysEventsThroughKandrel) {
-    struct TCase {
-        const char* Name;
-        std::vector<std::string> Options;
-        std::string Input;
-        std::string Expected;
-    };
-    const TCase cases[] = {
+    const std::vector<TMidiRunCase> cases = {
         {"defaults leave velocities alone", {}, "0 90 3C 64\n", "0 90 3C 64\n"},
         // Band1 Velocity Scale +50: 100 moves half way to 127.
         {"scaled velocity", {"--set", "6=0.75"}, "0 90 3C 64\n0 90 3C 00\n", "0 90 3C 72\n0 80 3C 00\n"},
@@ -109,13 +103,7 @@ TEST_F(CliMidi, PlaysEventsThroughKandrel) {
         {"blocks stay apart", {"--set", "6=0.75"}, "# first\n7 90 3C 64\n\n3 B0 07 7F\n", "7 90 3C 72\n\n3 B0 07 7F\n"},
         {"no events, no output", {}, "# nothing\n\n", ""},
     };
-    for (const TCase& c : cases) {
-        std::vector<std::string> args = {"midi", KandrelPath()};
-        args.insert(args.end(), c.Options.begin(), c.Options.end());
-        const TRunResult r = RunHost(args, c.Input);
-        EXPECT_EQ(r.Code, 0) << c.Name << ": " << r.Err;
-        EXPECT_EQ(r.Out, c.Expected) << c.Name;
-    }
+    ExpectMidiRuns(KandrelPath(), cases);
 }
 
 TEST_F(CliMidi, ReadsAnEventFileInsteadOfStandardInput) {

@@ -21,6 +21,16 @@ TRunResult RunHost(const std::vector<std::string>& Args, const std::string& Inpu
     return {code, out.str(), err.str()};
 }
 
+void ExpectMidiRuns(const std::string& Plugin, const std::vector<TMidiRunCase>& Cases) {
+    for (const TMidiRunCase& c : Cases) {
+        std::vector<std::string> args = {"midi", Plugin};
+        args.insert(args.end(), c.Options.begin(), c.Options.end());
+        const TRunResult r = RunHost(args, c.Input);
+        EXPECT_EQ(r.Code, 0) << c.Name << ": " << r.Err;
+        EXPECT_EQ(r.Out, c.Expected) << c.Name;
+    }
+}
+
 std::string KandrelPath() { return PluginPathBesideProgram(ModuleFileName("Kandrel")); }
 std::string NoEntryFixturePath() { return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_noentry")); }
 std::string NullEntryFixturePath() { return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_nullentry")); }

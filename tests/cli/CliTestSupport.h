@@ -18,6 +18,16 @@ struct TRunResult {
 
 TRunResult RunHost(const std::vector<std::string>& Args, const std::string& Input = "");
 
+// One `midi` run: options after the plug-in, standard input, the expected output.
+struct TMidiRunCase {
+    const char* Name;
+    std::vector<std::string> Options;
+    std::string Input;
+    std::string Expected;
+};
+// Runs `midi PLUGIN OPTIONS...` for each case and expects success and its output.
+void ExpectMidiRuns(const std::string& Plugin, const std::vector<TMidiRunCase>& Cases);
+
 // The real plug-in and the fixture libraries, beside the test program.
 std::string KandrelPath();
 std::string NoEntryFixturePath();

@@ -14,6 +14,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace kandrel::test {
@@ -104,6 +106,36 @@ TEST_F(FileQueries, WritingReplacesTheWholeFileAndLeavesNothingElse) {
     EXPECT_EQ(Entries().size(), 3u);
 }
 
+TEST_F(FileQueries, ReplacingPutsANewFileInPlaceOfTheOld) {
+    const auto write = [](const std::string& Path, const std::string& Text) {
+        WriteFileReplacing(Path, reinterpret_cast<const uint8_t*>(Text.data()), Text.size());
+    };
+    write(File, "old");
+    // A second name for the old file still shows the old bytes: a writer that
+    // overwrote in place would have changed them half-way for any reader.
+    const fs::path secondName = Folder / "second-name";
+    fs::create_hard_link(PathFromUtf8(File), secondName);
+    write(File, "new");
+    EXPECT_EQ(Content(File), "new");
+    EXPECT_EQ(Content(Utf8FromPath(secondName)), "old");
+#if !defined(_WIN32)
+    // A preset reached through a link: the link stays, its target is replaced
+    // and keeps the permissions it had.
+    fs::permissions(PathFromUtf8(File), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = Folder / "link.ostrik88p";
+    fs::create_symlink(PathFromUtf8(File), link);
+    write(Utf8FromPath(link), "newer");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Content(File), "newer");
+    EXPECT_EQ(fs::status(PathFromUtf8(File)).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A pipe under a preset's name is refused at once, not waited on.
+    const std::string pipe = Utf8FromPath(Folder / "pipe.ostrik88p");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(ReadFileBytes(pipe, 100), EFileError);
+#endif
+}
+
 TEST_F(FileQueries, ReadingFailsForMissingFoldersAndOversizedFiles) {
     EXPECT_THROW(ReadFileBytes(File + ".missing", 100), EFileError);
     EXPECT_THROW(ReadFileBytes(SubFolder, 100), EFileError);
@@ -126,6 +158,7 @@ TEST(DocumentsFolder, FromTheEnvironment) {
         {"/data/Docs", "/home/u", "/data/Docs"},
         {"/data/Docs/", "/home/u", "/data/Docs"},
         {"", "/home/u", "/home/u/Documents"},
+        {"Docs", "/home/u", "/home/u/Documents"},  // relative: not a usable folder
         {nullptr, "/home/u/", "/home/u/Documents"},
         {nullptr, nullptr, ""},
     };

@@ -157,6 +157,11 @@ TEST_F(ControlsMenuButton, ShowsThePressedGlyphFromPressToReleaseThenOpensItsMen
     EXPECT_EQ(b.ImageIndex(), 0);
     EXPECT_EQ(seen, (std::vector<int32_t>{0}));  // released before the menu opened
     EXPECT_EQ(w.Backend.MenuPoints.at(0), (TPoint{1006, 534}));
+
+    // A press that ends by losing the mouse (another window took it) leaves no pressed glyph.
+    w.Press({10, 10});
+    w.Window.HandleCaptureLost();
+    EXPECT_EQ(b.ImageIndex(), 0);
 }
 
 TEST_F(ControlsMenuButton, HasNoGlyphsWithoutACustomStyle) {

@@ -101,6 +101,15 @@ TEST_F(ControlsDial, ClampsValuesAndReportsOnlyRealChangesOutsideLoading) {
     w.Window.EndLoading();
     EXPECT_EQ(scale.Value(), 20);
     EXPECT_TRUE(events.empty());
+
+    // A layout may give the value before the range that admits it.
+    w.Window.BeginLoading();
+    scale.SetValue(150);
+    scale.SetDefaultValue(150);
+    scale.SetMax(200);
+    w.Window.EndLoading();
+    EXPECT_EQ(scale.Value(), 150);
+    EXPECT_EQ(scale.DefaultValue(), 150);
 }
 
 TEST_F(ControlsDial, DragFollowsVerticalMovesScaledByScrollRangeAndShiftMakesItFiner) {

@@ -229,6 +229,41 @@ TEST(UiWindowPaint, ParentsPaintFirstAndChildrenAreTranslatedAndClipped) {
     EXPECT_TRUE(w.Backend.Invalidated.empty());
 }
 
+TEST(UiWindowPaint, AControlThatCannotPaintLeavesTheOthersPainted) {
+    class TBroken : public TControl {
+    public:
+        void Paint(ICanvas& Canvas) override {
+            Canvas.Translate(3, 3);  // left over by the failure: must not shift the next control
+            throw std::runtime_error("damaged image");
+        }
+    };
+    std::vector<std::string> log;
+    TTestWindow w;
+    TBroken broken;
+    TProbe inside(log, "inside"), after(log, "after");
+    broken.SetBounds(0, 0, 50, 50);
+    broken.SetParent(&w.Window);
+    inside.SetBounds(1, 1, 10, 10);
+    inside.SetParent(&broken);
+    after.SetBounds(60, 0, 20, 20);
+    after.SetParent(&w.Window);
+    std::vector<std::string> errors;
+    w.Window.OnException = [&](std::exception_ptr E) {
+        try {
+            std::rethrow_exception(E);
+        } catch (const std::exception& X) {
+            errors.push_back(X.what());
+        }
+    };
+
+    TRecordingCanvas canvas({0, 0, 100, 100});
+    w.Window.HandlePaint(canvas);
+    EXPECT_EQ(log, (std::vector<std::string>{"paint inside", "paint after"}));
+    EXPECT_EQ(errors, std::vector<std::string>{"damaged image"});
+    ASSERT_EQ(canvas.Calls.size(), 2u);
+    EXPECT_EQ(canvas.Calls[1].Rect, (TRect{60, 0, 80, 20}));
+}
+
 TEST(UiTimer, RunsThroughTheBackendWhileEnabled) {
     TTestWindow w;
     int fired = 0;

@@ -6,23 +6,12 @@
 #include <vector>
 
 #include "tests/engine/PluginFixture.h"
+#include "tests/engine/RecordingEditor.h"
 
 namespace kandrel::test {
 namespace {
 
 using Bytes = std::array<uint8_t, 3>;
-
-// Stands in for the editor window: records what the module tells it.
-class TRecordingEditor : public vst2::IModuleEditor {
-public:
-    void UpdateControls() override {}
-    void UpdatePresetName() override {}
-    void ShowInfo(std::string_view Text) override { Infos.emplace_back(Text); }
-    void NoteLearned(int32_t Note) override { Notes.push_back(Note); }
-    void GetSize(int16_t&, int16_t&) override {}
-    std::vector<std::string> Infos;
-    std::vector<int32_t> Notes;
-};
 
 class Controllers : public ::testing::Test {
 protected:

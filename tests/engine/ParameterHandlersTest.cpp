@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "tests/engine/PluginFixture.h"
+#include "tests/engine/RecordingEditor.h"
 
 namespace kandrel::test {
 namespace {
@@ -116,6 +118,45 @@ TEST(ParameterHandlers, EverySetMarksTheEditorForAnUpdateUntilIdle) {
     EXPECT_FALSE(p.EditorNeedsUpdate());
     p.SetParameterByName("Band1 Range To", 3.0f);
     EXPECT_TRUE(p.EditorNeedsUpdate());
+}
+
+TEST(ParameterHandlers, AnOpenEditorRefreshesOnceOnTheIdleAfterAChange) {
+    TPluginFixture f;
+    TVSTPlugin& p = f.Plugin();
+    TRecordingEditor editor;
+    p.SetEditorForm(&editor);
+    const auto idle = [&] { p.Dispatch(vst2::effEditIdle, 0, 0, nullptr, 0.0f); };
+    std::vector<uint8_t> chunk;
+    {
+        void* data = nullptr;
+        const intptr_t size = p.Dispatch(vst2::effGetChunk, 1, 0, &data, 0.0f);
+        chunk.assign(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
+    }
+    idle();  // whatever creation left pending
+    struct Case {
+        const char* What;
+        std::function<void()> Change;
+        int32_t Updates;
+    };
+    const Case cases[] = {
+        {"nothing changed", [] {}, 0},
+        {"host automation", [&] { p.HostSetParameter(3, 0.2f); }, 1},
+        {"two changes, one idle",
+         [&] {
+             p.HostSetParameter(3, 0.4f);
+             p.SetParameterByName("Band1 Range To", 3.0f);
+         },
+         1},
+        {"a chunk", [&] { p.Dispatch(vst2::effSetChunk, 1, static_cast<intptr_t>(chunk.size()), chunk.data(), 0.0f); }, 1},
+    };
+    for (const Case& c : cases) {
+        editor.ControlUpdates = 0;
+        c.Change();
+        idle();
+        idle();
+        EXPECT_EQ(editor.ControlUpdates, c.Updates) << c.What;
+    }
+    p.SetEditorForm(nullptr);
 }
 
 }  // namespace

@@ -166,6 +166,8 @@ TEST(PresetStreamReader, TextsInEveryForm) {
     const Case cases[] = {
         {"short ANSI", TPresetBytes().Ansi("Soft \xE4"), "Soft \xC3\xA4"},  // Latin-1 / code page 1252
         {"long ANSI", TPresetBytes().LongAnsi("Hard"), "Hard"},
+        // Code page 1252's own range: euro sign, left double quote, trade mark.
+        {"ANSI beyond Latin-1", TPresetBytes().Ansi("\x80 \x93\x99"), "\xE2\x82\xAC \xE2\x80\x9C\xE2\x84\xA2"},
         {"UTF-16", TPresetBytes().Wide(u"B\u00e4nd \U0001F3B9"), "B\xC3\xA4nd \xF0\x9F\x8E\xB9"},
         {"UTF-16, lone surrogates", TPresetBytes().Wide(std::u16string{u'a', char16_t(0xD800), u'b', char16_t(0xDC00)}),
          "a\xEF\xBF\xBD" "b\xEF\xBF\xBD"},

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "plugin/StyleManager.h"
-#include "tests/engine/MessageBoxCatcher.h"
 #include "tests/engine/PluginFixture.h"
 #include "tests/engine/SettingsScratch.h"
+#include "tests/support/MessageBoxWatcher.h"
 
 namespace kandrel::test {
 namespace {
@@ -80,12 +80,9 @@ TEST_F(SkinTest, SetSkinDoesNotApplyTheSkin) {
 TEST_F(SkinTest, AStyleThatCannotBeActivatedShowsTheLoadSkinBox) {
     FManager.Failure = "Style resource LUNA is damaged";
     FFixture.Plugin().Skin = 3;
-    TMessageBoxCatcher catcher;
+    TMessageBoxWatcher boxes;
     FFixture.Plugin().ApplySkin();
-    const std::vector<TCaughtBox> boxes = catcher.Finish();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].Title, "Load Skin");
-    EXPECT_EQ(boxes[0].Text, "Error loading skin.\r\n\r\n\"Style resource LUNA is damaged\"");
+    EXPECT_EQ(boxes.Captured(), "Load Skin: Error loading skin.\r\n\r\n\"Style resource LUNA is damaged\"\n");
 }
 
 TEST(BuiltInStyleManager, KnowsTheFiveStylesAndKeepsTheActiveOneOnAnUnknownName) {

@@ -58,8 +58,8 @@ TEST(EditorLifetime, GdiplusObjectsSessionsAndWindowsReturnToZeroAfterEachClose)
     EXPECT_EQ(idle.Windows, 0);
 
     for (int cycle = 0; cycle < 5; ++cycle) {
-        plugin.Module().SetMidiLearnMode(2);
         ASSERT_EQ(plugin.Dispatch(vst2::effEditOpen, frame.Hwnd()), 1);
+        plugin.Module().SetMidiLearnMode(2);
         UpdateWindow(frame.FirstChild());  // paints: the tile becomes a GDI+ bitmap
         const ui::win32::TBackendCounters open = ui::win32::BackendCounters();
         EXPECT_EQ(open.Windows, 1);

@@ -24,15 +24,6 @@ const host::TPluginLibrary& KandrelLibrary() {
     return library;
 }
 
-// The colour the editor's panel takes under the "Carbon" skin, the one a
-// user who never chose a skin gets.
-ui::TColor CarbonPanelColor() {
-    for (const ui::TStyleScheme& style : ui::BuiltInStyles())
-        if (style.Name == "Carbon") return style.Colors[static_cast<size_t>(ui::TStyleColor::scPanel)];
-    ADD_FAILURE() << "no Carbon style";
-    return 0;
-}
-
 class EditorWindow : public ::testing::Test {
 protected:
     EditorWindow() : Plugin(KandrelLibrary()), Frame(L"kandrel gui test") { Frame.Show(); }

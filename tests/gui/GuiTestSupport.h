@@ -14,12 +14,12 @@
 
 namespace kandrel::test {
 
-// The "EditorBackground" tile: 16 x 16 grey levels, top row first.
-extern const std::array<std::array<uint8_t, 16>, 16> kTileLevels;
-
 // The tile's colour at window pixel (X, Y), with the tile repeated from the
 // window's top-left corner.
 ui::TColor TileColor(int32_t X, int32_t Y);
+// The colour the editor's panel takes under the "Carbon" skin, the one a
+// user who never chose a skin gets.
+ui::TColor CarbonPanelColor();
 // Over drawn at opacity Alpha onto Under.
 ui::TColor Blend(ui::TColor Under, ui::TColor Over, uint8_t Alpha);
 // The largest difference of the three channels.

@@ -5,10 +5,13 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/HostCommands.h"
 #include "host/TestPaths.h"
+#include "host/win32/WindowCapture.h"
+#include "tests/gui/GuiTestSupport.h"
 #include "tests/support/TempFolder.h"
 
 namespace kandrel::test {
@@ -48,6 +51,18 @@ TEST(HostEditorCommand, TakesAScreenshotOfTheEditorsSizeAndCloses) {
     EXPECT_EQ(std::string(bytes.data() + 1, 3), "PNG");
     EXPECT_EQ(BigEndian(bytes, 16), 531u);  // IHDR width
     EXPECT_EQ(BigEndian(bytes, 20), 396u);  // IHDR height
+
+    // What the file shows is the editor: the tile in the panel's margin, the
+    // panel's colour blended over it inside.
+    const host::TCapture picture = host::LoadPng(shot);
+    ASSERT_EQ(picture.Width, 531);
+    ASSERT_EQ(picture.Height, 396);
+    const ui::TColor panel = CarbonPanelColor();
+    for (const auto& [x, y] : {std::pair{0, 0}, {530, 200}, {260, 2}, {100, 394}})
+        EXPECT_EQ(picture.At(x, y), TileColor(x, y)) << "margin pixel " << x << "," << y;
+    for (const auto& [x, y] : {std::pair{20, 20}, {265, 198}, {500, 370}})
+        EXPECT_LE(ColorDistance(picture.At(x, y), Blend(TileColor(x, y), panel, 220)), 2)
+            << "panel pixel " << x << "," << y;
 }
 
 TEST(HostEditorCommand, RefusesPluginsWithoutAnEditorAndBadArguments) {

@@ -15,20 +15,7 @@ namespace {
 using namespace vst2;
 using Bytes = std::vector<uint8_t>;
 
-constexpr int32_t kBank = 0, kProgram = 1;  // effGetChunk / effSetChunk index
 constexpr size_t kNameOffset = 8 + 4 + 1 + 6;  // container header, "TPF0", list, version text
-
-Bytes GetChunk(host::THostedPlugin& Plugin, int32_t Kind) {
-    void* data = nullptr;
-    const intptr_t size = Plugin.Dispatch(effGetChunk, Kind, 0, &data);
-    if (data == nullptr || size <= 0) return {};
-    const auto* bytes = static_cast<const uint8_t*>(data);
-    return Bytes(bytes, bytes + size);
-}
-
-intptr_t SetChunk(host::THostedPlugin& Plugin, int32_t Kind, const Bytes& Chunk) {
-    return Plugin.Dispatch(effSetChunk, Kind, static_cast<intptr_t>(Chunk.size()), const_cast<uint8_t*>(Chunk.data()));
-}
 
 Bytes BankOf(const Bytes& Program) {
     Bytes bank = TPresetBytes().Number(Program.size(), 4).Bytes();
@@ -59,10 +46,10 @@ protected:
 };
 
 TEST_F(ChunkTest, DefaultChunksAreTheKnownBytes) {
-    const Bytes program = GetChunk(Source, kProgram);
+    const Bytes program = GetChunkBytes(Source, kProgram);
     ASSERT_EQ(program.size(), 440u);
     EXPECT_EQ(program, TPresetBytes(PresetStream(DefaultState())).Container());
-    EXPECT_EQ(GetChunk(Source, kBank), BankOf(program));
+    EXPECT_EQ(GetChunkBytes(Source, kBank), BankOf(program));
 }
 
 // Band3 active with its scale at 37.5 and controller 7 assigned to that scale,
@@ -72,11 +59,11 @@ TEST_F(ChunkTest, StateTravelsBetweenInstancesThroughTheHost) {
     named.Name = "Round Trip";
     named.Assignments = {{"Band3 Velocity Scale", 7}};
     Folder.WriteFile("Round Trip.ostrik88p", {});
-    ASSERT_EQ(SetChunk(Source, kProgram, PresetStream(named).Container()), 1);
+    ASSERT_EQ(SetChunkBytes(Source, kProgram, PresetStream(named).Container()), 1);
     Source.SetParameter(15, 1.0f);     // Band3 Active
     Source.SetParameter(20, 0.6875f);  // Band3 Velocity Scale: 37.5
-    const Bytes program = GetChunk(Source, kProgram);
-    const Bytes bank = GetChunk(Source, kBank);
+    const Bytes program = GetChunkBytes(Source, kProgram);
+    const Bytes bank = GetChunkBytes(Source, kBank);
     EXPECT_EQ(bank, BankOf(program));
 
     const Bytes nameKept = TPresetBytes().Ansi("Round Trip").Bytes();
@@ -94,11 +81,11 @@ TEST_F(ChunkTest, StateTravelsBetweenInstancesThroughTheHost) {
     for (const Case& c : cases) {
         if (!c.FileExists) Folder.RemoveFile("Round Trip.ostrik88p");
         host::THostedPlugin target(KandrelLibrary());
-        ASSERT_EQ(SetChunk(target, c.Kind, c.Chunk), 1) << c.What;
+        ASSERT_EQ(SetChunkBytes(target, c.Kind, c.Chunk), 1) << c.What;
         EXPECT_EQ(target.GetParameter(15), 1.0f) << c.What;
         EXPECT_EQ(target.GetParameter(20), 0.6875f) << c.What;
         EXPECT_EQ(target.ParameterDisplay(20), "+38%") << c.What;
-        EXPECT_EQ(NameBytes(GetChunk(target, kProgram), c.Name.size()), c.Name) << c.What;
+        EXPECT_EQ(NameBytes(GetChunkBytes(target, kProgram), c.Name.size()), c.Name) << c.What;
 
         // Every loaded value reaches the host as automation.
         bool scaleReported = false;
@@ -156,7 +143,7 @@ TEST_F(ChunkTest, ChunksThatCannotBeUsed) {
         Source.SetParameter(20, 0.75f);
         Source.SetParameter(15, 1.0f);
         TMessageBoxWatcher boxes;
-        SetChunk(Source, c.Kind, c.Chunk);
+        SetChunkBytes(Source, c.Kind, c.Chunk);
         const bool unchanged = c.Expected == Outcome::Unchanged;
         EXPECT_EQ(Source.GetParameter(20), unchanged ? 0.75f : 0.5f) << c.What;
         EXPECT_EQ(Source.GetParameter(15), unchanged ? 1.0f : 0.0f) << c.What;
@@ -190,11 +177,11 @@ TEST_F(ChunkTest, HandedOutBytesStayValidUntilTheNextRequest) {
     TPresetState other = DefaultState();
     other.Bands[4][0] = 1;
     other.Assignments = {{"Band5 Active", 64}, {"Band1 Velocity Scale", 1}};
-    ASSERT_EQ(SetChunk(Source, kProgram, PresetStream(other).Container()), 1);
+    ASSERT_EQ(SetChunkBytes(Source, kProgram, PresetStream(other).Container()), 1);
     Source.SetParameter(6, 0.9f);
     EXPECT_EQ(Bytes(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size), before);
 
-    EXPECT_NE(GetChunk(Source, kProgram), before);
+    EXPECT_NE(GetChunkBytes(Source, kProgram), before);
 }
 
 }  // namespace

@@ -18,16 +18,6 @@ namespace {
 using namespace vst2;
 using Bytes = std::vector<uint8_t>;
 
-Bytes GetChunk(host::THostedPlugin& Plugin) {
-    void* data = nullptr;
-    const intptr_t size = Plugin.Dispatch(effGetChunk, 1, 0, &data);
-    return data != nullptr ? Bytes(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size) : Bytes();
-}
-
-void SetChunk(host::THostedPlugin& Plugin, int32_t Kind, const Bytes& Chunk) {
-    Plugin.Dispatch(effSetChunk, Kind, static_cast<intptr_t>(Chunk.size()), const_cast<uint8_t*>(Chunk.data()));
-}
-
 TEST(FuzzInputs, LoadWithoutHarmAndSettleAfterOneTrip) {
     TTestPresetsFolder folder;
     if (!folder.Available()) GTEST_SKIP() << "no private documents folder here";
@@ -43,13 +33,13 @@ TEST(FuzzInputs, LoadWithoutHarmAndSettleAfterOneTrip) {
         std::ifstream stream(file, std::ios::binary);
         const Bytes input((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
         for (int32_t kind : {1, 0}) {
-            SetChunk(plugin, kind, input);
+            SetChunkBytes(plugin, kind, input);
             // One trip may still change the state (a failed load keeps the name it
             // read, a good one drops a name without a file); then it must settle.
-            SetChunk(plugin, 1, GetChunk(plugin));
-            const Bytes saved = GetChunk(plugin);
-            SetChunk(plugin, 1, saved);
-            EXPECT_EQ(GetChunk(plugin), saved) << host::Utf8FromPath(file.filename()) << ", kind " << kind;
+            SetChunkBytes(plugin, 1, GetChunkBytes(plugin));
+            const Bytes saved = GetChunkBytes(plugin);
+            SetChunkBytes(plugin, 1, saved);
+            EXPECT_EQ(GetChunkBytes(plugin), saved) << host::Utf8FromPath(file.filename()) << ", kind " << kind;
         }
     }
 }

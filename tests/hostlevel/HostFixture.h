@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,14 @@ namespace kandrel::test {
 
 // The plug-in file built beside the test program, loaded once per process.
 const host::TPluginLibrary& KandrelLibrary();
+
+// effGetChunk / effSetChunk index: 0 the bank, any other value the program.
+constexpr int32_t kBank = 0, kProgram = 1;
+// A copy of the bytes the plug-in hands over for effGetChunk (its pointer is
+// only good until the next request); empty when it hands over nothing.
+std::vector<uint8_t> GetChunkBytes(host::THostedPlugin& Plugin, int32_t Kind = kProgram);
+// effSetChunk with the bytes; answers what the plug-in answers.
+intptr_t SetChunkBytes(host::THostedPlugin& Plugin, int32_t Kind, const std::vector<uint8_t>& Chunk);
 
 class HostLevel : public ::testing::Test {
 protected:

@@ -15,12 +15,6 @@ namespace {
 using namespace vst2;
 using Bytes = std::vector<uint8_t>;
 
-Bytes ProgramChunk(host::THostedPlugin& Plugin) {
-    void* data = nullptr;
-    const intptr_t size = Plugin.Dispatch(effGetChunk, 1, 0, &data);
-    return data != nullptr ? Bytes(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size) : Bytes();
-}
-
 class InitPresetTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -44,7 +38,7 @@ TEST_F(InitPresetTest, GivesANewInstanceItsStateWithoutAName) {
     EXPECT_EQ(plugin.GetParameter(13), 0.625f);
     TPresetState expected = state;
     expected.Name = "";
-    EXPECT_EQ(ProgramChunk(plugin), PresetStream(expected).Container());
+    EXPECT_EQ(GetChunkBytes(plugin), PresetStream(expected).Container());
 
     plugin.ProcessEvents({MidiMessage(0, 0xB0, 1, 0)});
     plugin.Process(64);
@@ -78,7 +72,7 @@ TEST_F(InitPresetTest, AnUnusableFileLeavesTheDefaults) {
         Folder.WriteFile("init.ostrik88p", c.File);
         TMessageBoxWatcher boxes;
         host::THostedPlugin plugin(KandrelLibrary());
-        EXPECT_EQ(ProgramChunk(plugin), defaults) << c.What;
+        EXPECT_EQ(GetChunkBytes(plugin), defaults) << c.What;
         EXPECT_EQ(boxes.Captured().find("Load Preset: Error loading preset.") != std::string::npos, c.Box)
             << c.What << ": " << boxes.Captured();
     }
@@ -88,7 +82,7 @@ TEST_F(InitPresetTest, AnUnusableFileLeavesTheDefaults) {
     std::filesystem::create_directory(host::PathFromUtf8(Folder.Path() + "init.ostrik88p"));
     {
         host::THostedPlugin plugin(KandrelLibrary());
-        EXPECT_EQ(ProgramChunk(plugin), defaults);
+        EXPECT_EQ(GetChunkBytes(plugin), defaults);
     }
     std::filesystem::remove(host::PathFromUtf8(Folder.Path() + "init.ostrik88p"));
 }

@@ -7,8 +7,10 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <vector>
 
 #include "tests/realtime/RealtimeHost.h"
+#include "tests/support/PresetBytes.h"
 
 extern "C" {
 void* __libc_malloc(size_t);
@@ -80,9 +82,15 @@ TEST(Allocation, CountingHooksSeeThePluginsAllocations) {
 TEST(Allocation, RealtimePathAllocatesNothing) {
     TRealtimeHost host;
     vst2::AEffect* e = host.Effect();
-    // Bands that rewrite, with random shares, and an assignment-free controller path.
-    e->setParameter(e, 6, 0.8f);
+    // Bands that rewrite, with random shares, and controller 7 (every eighth
+    // event) driving two parameters, so that mapping and its automation run too.
+    TPresetState state = DefaultState();
+    state.Bands[0][0] = 1;
+    state.Assignments = {{"Band1 Velocity Scale", 7}, {"Band2 Active", 7}};
+    std::vector<uint8_t> chunk = PresetStream(state).Container();
+    e->dispatcher(e, vst2::effSetChunk, 1, static_cast<intptr_t>(chunk.size()), chunk.data(), 0.0f);
     e->setParameter(e, 7, 0.5f);
+    const int64_t automationBefore = host.AutomationReceived.load();
     vst2::VstEvents* events = host.Events(256);
     float* outputs[2] = {nullptr, nullptr};
     std::vector<float> left(512), right(512);
@@ -105,6 +113,8 @@ TEST(Allocation, RealtimePathAllocatesNothing) {
     gCounting = false;
     EXPECT_EQ(gAllocations.load(), 0);
     EXPECT_EQ(host.EventsReceived.load(), 150 * 256);
+    // Two parameters reported for each of the 32 control changes of a list, 3 lists a round.
+    EXPECT_EQ(host.AutomationReceived.load() - automationBefore, 50 * 3 * 32 * 2);
 }
 
 }  // namespace

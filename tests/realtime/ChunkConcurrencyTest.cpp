@@ -3,8 +3,6 @@
 // this must run clean; in every build no event may be lost meanwhile.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 #include <vector>
 
 #include "tests/realtime/RealtimeHost.h"
@@ -20,27 +18,18 @@ TEST(Concurrency, ChunksWhileProcessingMidi) {
     state.Assignments = {{"Band1 Velocity Scale", 7}, {"Band2 Active", 7}};  // the controller of Events()
     state.Bands[1][0] = 1;
     const std::vector<uint8_t> mapped = PresetStream(state).Container();
-    vst2::VstEvents* events = host.Events(32);
-    std::atomic<bool> stop{false};
-
-    std::thread userInterface([&] {
-        for (int i = 0; !stop.load(); ++i) {
-            void* data = nullptr;
-            const int32_t kind = i % 2;  // bank, program
-            const intptr_t size = e->dispatcher(e, vst2::effGetChunk, kind, 0, &data, 0.0f);
-            std::vector<uint8_t> saved(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
-            e->dispatcher(e, vst2::effSetChunk, kind, static_cast<intptr_t>(saved.size()), saved.data(), 0.0f);
-            e->dispatcher(e, vst2::effSetChunk, 1, static_cast<intptr_t>(mapped.size()),
-                          const_cast<uint8_t*>(mapped.data()), 0.0f);
-            e->dispatcher(e, vst2::effEditIdle, 0, 0, nullptr, 0.0f);
-        }
+    constexpr int32_t kBlocks = 2000;
+    const int64_t received = host.ProcessWhileUserInterfaceRuns(kBlocks, [&](int32_t i) {
+        void* data = nullptr;
+        const int32_t kind = i % 2;  // bank, program
+        const intptr_t size = e->dispatcher(e, vst2::effGetChunk, kind, 0, &data, 0.0f);
+        std::vector<uint8_t> saved(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
+        e->dispatcher(e, vst2::effSetChunk, kind, static_cast<intptr_t>(saved.size()), saved.data(), 0.0f);
+        e->dispatcher(e, vst2::effSetChunk, 1, static_cast<intptr_t>(mapped.size()),
+                      const_cast<uint8_t*>(mapped.data()), 0.0f);
+        e->dispatcher(e, vst2::effEditIdle, 0, 0, nullptr, 0.0f);
     });
-    constexpr int kBlocks = 2000;
-    for (int block = 0; block < kBlocks; ++block) host.RunBlock(events, 64);
-    stop.store(true);
-    userInterface.join();
-
-    EXPECT_EQ(host.EventsReceived.load(), int64_t{kBlocks} * 32);
+    EXPECT_EQ(received, int64_t{kBlocks} * 32);
 }
 
 }  // namespace

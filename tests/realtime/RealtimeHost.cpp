@@ -1,5 +1,7 @@
 #include "tests/realtime/RealtimeHost.h"
 
+#include <thread>
+
 #include "host/TestPaths.h"
 
 namespace kandrel::test {
@@ -68,6 +70,18 @@ vst2::VstEvents* TRealtimeHost::Events(int32_t Count, bool NoteOnsOnly) {
 void TRealtimeHost::RunBlock(vst2::VstEvents* Events, int32_t Frames) {
     FEffect->dispatcher(FEffect, vst2::effProcessEvents, 0, 0, Events, 0.0f);
     FEffect->processReplacing(FEffect, nullptr, FOutputs, Frames);
+}
+
+int64_t TRealtimeHost::ProcessWhileUserInterfaceRuns(int32_t Blocks, const std::function<void(int32_t)>& UiStep) {
+    vst2::VstEvents* events = Events(32);
+    std::atomic<bool> stop{false};
+    std::thread userInterface([&] {
+        for (int32_t i = 0; !stop.load(); ++i) UiStep(i);
+    });
+    for (int32_t block = 0; block < Blocks; ++block) RunBlock(events, 64);
+    stop.store(true);
+    userInterface.join();
+    return EventsReceived.load();
 }
 
 }  // namespace kandrel::test

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "host/PluginHost.h"
@@ -22,6 +23,10 @@ public:
     vst2::VstEvents* Events(int32_t Count, bool NoteOnsOnly = false);
     // One block as a host runs it: events in, then a processing call.
     void RunBlock(vst2::VstEvents* Events, int32_t Frames);
+    // Blocks of 32 events and 64 frames on this thread while another thread,
+    // the host's user interface, calls UiStep(0), UiStep(1), ... until the
+    // blocks are done. Answers the number of events the host received.
+    int64_t ProcessWhileUserInterfaceRuns(int32_t Blocks, const std::function<void(int32_t)>& UiStep);
 
     std::atomic<int64_t> EventsReceived{0};
     std::atomic<int64_t> AutomationReceived{0};

@@ -20,8 +20,9 @@ public:
     virtual void Wake() noexcept = 0;
     // User-interface thread: what a wake runs.
     virtual void SetWakeHandler(std::function<void()> Handler) = 0;
-    // User-interface thread: what runs each time the window is shown again
-    // (it, or the host's window holding it, was hidden and is shown).
+    // User-interface thread: what runs each time the window itself is shown
+    // again after being hidden (showing the host's window that holds it does
+    // not count: the system tells only the window whose state changes).
     virtual void SetShowHandler(std::function<void()> Handler) = 0;
 };
 

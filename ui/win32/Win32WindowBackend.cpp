@@ -1,5 +1,6 @@
 #include "ui/win32/Win32WindowBackend.h"
 
+#include <mutex>
 #include <stdexcept>
 
 #include "ui/Menu.h"
@@ -17,12 +18,15 @@ constexpr const wchar_t* kClassName = L"KandrelEditorWindow";
 constexpr UINT kWakeMessage = WM_APP + 0x2B1;
 
 // Windows registered by a library stay registered after it is unloaded, so
-// the class lives exactly as long as one of our windows does.
+// the class lives exactly as long as one of our windows does. Hosts may open
+// editors on more than one user-interface thread.
+std::mutex gClassLock;
 int32_t gClassUsers = 0;
 
 HINSTANCE Instance() { return static_cast<HINSTANCE>(CodeModuleHandle()); }
 
 void UseClass(WNDPROC Procedure) {
+    std::lock_guard<std::mutex> guard(gClassLock);
     if (gClassUsers++ > 0) return;
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
@@ -38,6 +42,7 @@ void UseClass(WNDPROC Procedure) {
 }
 
 void ReleaseClass() {
+    std::lock_guard<std::mutex> guard(gClassLock);
     if (--gClassUsers == 0) UnregisterClassW(kClassName, Instance());
 }
 
@@ -78,7 +83,7 @@ TWin32WindowBackend::TWin32WindowBackend(TWindow& Window, HWND Parent) : FWindow
 TWin32WindowBackend::~TWin32WindowBackend() {
     if (FWindow != nullptr && FWindow->Backend() == this) FWindow->SetBackend(nullptr);
     FWindow = nullptr;  // messages sent while the window goes reach no control
-    DestroyWindow(FHwnd);
+    if (!FWindowGone.load(std::memory_order_acquire)) DestroyWindow(FHwnd);
     ReleaseClass();
     CountWindows(-1);
 }
@@ -93,7 +98,10 @@ LRESULT CALLBACK TWin32WindowBackend::WindowProc(HWND Hwnd, UINT Message, WPARAM
             created->FHwnd = Hwnd;
         }
         auto* self = reinterpret_cast<TWin32WindowBackend*>(GetWindowLongPtrW(Hwnd, GWLP_USERDATA));
-        if (Message == WM_NCDESTROY) SetWindowLongPtrW(Hwnd, GWLP_USERDATA, 0);
+        if (Message == WM_NCDESTROY) {
+            SetWindowLongPtrW(Hwnd, GWLP_USERDATA, 0);
+            if (self != nullptr) self->FWindowGone.store(true, std::memory_order_release);
+        }
         if (self != nullptr && self->FWindow != nullptr) return self->Handle(Message, WParam, LParam);
         if (Message == WM_PAINT) {
             PAINTSTRUCT ps;
@@ -208,10 +216,16 @@ void TWin32WindowBackend::MouseButton(UINT Message, WPARAM WParam, LPARAM LParam
 }
 
 void TWin32WindowBackend::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(FHwnd, &ps);
-    if (dc != nullptr) PaintInto(dc, ps.rcPaint);
-    EndPaint(FHwnd, &ps);
+    // EndPaint also when painting throws: otherwise the area stays invalid and
+    // the system sends WM_PAINT again and again.
+    struct TPaintScope {
+        HWND Hwnd;
+        PAINTSTRUCT Ps{};
+        HDC Dc;
+        explicit TPaintScope(HWND Window) : Hwnd(Window), Dc(BeginPaint(Window, &Ps)) {}
+        ~TPaintScope() { EndPaint(Hwnd, &Ps); }
+    } scope(FHwnd);
+    if (scope.Dc != nullptr) PaintInto(scope.Dc, scope.Ps.rcPaint);
 }
 
 void TWin32WindowBackend::PaintInto(HDC Target, const RECT& Area) {
@@ -228,7 +242,8 @@ void TWin32WindowBackend::PaintInto(HDC Target, const RECT& Area) {
 }
 
 void TWin32WindowBackend::Wake() noexcept {
-    if (FWakePending.exchange(true, std::memory_order_acq_rel)) return;
+    if (FWindowGone.load(std::memory_order_acquire) || FWakePending.exchange(true, std::memory_order_acq_rel))
+        return;
     if (!PostMessageW(FHwnd, kWakeMessage, 0, 0)) FWakePending.store(false, std::memory_order_release);
 }
 

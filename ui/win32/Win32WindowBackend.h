@@ -69,6 +69,9 @@ private:
     bool FTrackingLeave = false;
     bool FReleasingCapture = false;
     std::atomic<bool> FWakePending{false};
+    // Set when the system destroyed the window first (a host that destroys its
+    // frame before closing the editor): its handle must not be used again.
+    std::atomic<bool> FWindowGone{false};
     std::function<void()> FWakeHandler;
     std::function<void()> FShowHandler;
 };
