@@ -19,7 +19,7 @@ constexpr int64_t kWholeRest = std::numeric_limits<int64_t>::max();
 // Bytes that are not valid UTF-8 become U+FFFD first, so decoding cannot throw.
 std::u32string ToCodePoints(std::string_view S) {
     if (utf8::is_valid(S)) return utf8::utf8to32(S);
-    return utf8::utf8to32(utf8::replace_invalid(S));
+    return utf8::utf8to32(ValidUtf8(S));
 }
 
 // Only ever given code points that came out of ToCodePoints, which are all valid.
@@ -96,6 +96,21 @@ std::string SingleToText(float Value, bool ShowSign) {
     return WithPlus(std::move(text), ShowSign && value > 0);
 }
 
+
+std::string_view TrimBlanks(std::string_view S) noexcept {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!S.empty() && blank(S.front())) S.remove_prefix(1);
+    while (!S.empty() && blank(S.back())) S.remove_suffix(1);
+    return S;
+}
+
+std::string ValidUtf8(std::string_view S) { return utf8::is_valid(S) ? std::string(S) : utf8::replace_invalid(S); }
+
+std::u32string LowerCaseCodePoints(std::string_view S) {
+    std::u32string text = ToCodePoints(S);
+    LowerCodePoints(text);
+    return text;
+}
 
 std::string LeftText(std::string_view S, int32_t Count) { return ToUtf8(CopyText(ToCodePoints(S), 1, Count)); }
 

@@ -68,6 +68,13 @@ std::string ReplaceAt(std::string_view S, int32_t Index, int32_t Count, std::str
 // and keeps the case of everything not replaced.
 std::string ReplaceAll(std::string_view S, std::string_view OldPattern, std::string_view NewPattern,
                        bool IgnoreCase);
+// S without the spaces, tabs and line breaks around it.
+std::string_view TrimBlanks(std::string_view S) noexcept;
+// S with every byte sequence that is not valid UTF-8 replaced by U+FFFD.
+std::string ValidUtf8(std::string_view S);
+// S's code points lowercased as IgnoreCase compares them (the C library's
+// tables for its current LC_CTYPE locale, one code point for one).
+std::u32string LowerCaseCodePoints(std::string_view S);
 // S written Count times; empty when Count is 0 or less.
 std::string RepeatText(int32_t Count, std::string_view S);
 // Replaces \ / : * ? " < > | with "_".

@@ -7,13 +7,7 @@
 
 namespace kandrel {
 
-std::string TMidiCCItem::ParameterName() const {
-    const int32_t index = ParameterIndex();
-    const auto& properties = FOwner->Module().ParameterProperties;
-    return index >= 0 && index < static_cast<int32_t>(properties.size())
-               ? properties[static_cast<size_t>(index)].DisplayName
-               : std::string();
-}
+std::string TMidiCCItem::ParameterName() const { return FOwner->Module().ParameterDisplayName(ParameterIndex()); }
 
 void TMidiCCItem::Assign(const TMidiCCItem& Source) noexcept {
     SetCC(Source.CC());

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "common/JovCommon.h"
+
 namespace kandrel {
 
 namespace {
@@ -9,9 +11,7 @@ namespace {
 // The decimal integer in Text, surrounded by blanks at most; nothing for
 // anything else (empty, other characters, beyond 32 bits).
 std::optional<int32_t> ParseStoredInteger(std::string_view Text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!Text.empty() && blank(Text.front())) Text.remove_prefix(1);
-    while (!Text.empty() && blank(Text.back())) Text.remove_suffix(1);
+    Text = TrimBlanks(Text);
     // from_chars takes a minus sign but no plus sign.
     if (Text.size() > 1 && Text.front() == '+' && Text[1] != '-') Text.remove_prefix(1);
     int32_t value = 0;

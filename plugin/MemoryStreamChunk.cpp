@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/FileIO.h"
+#include "common/LittleEndian.h"
 #include "plugin/PresetStreamFormat.h"
 
 namespace kandrel {
@@ -12,15 +13,14 @@ void TMemoryStreamChunk::SaveToBytes(std::vector<uint8_t>& Bytes) const {
     const auto length = static_cast<uint32_t>(Stream.size());
     Bytes.reserve(Bytes.size() + HeaderSize + Stream.size());
     Bytes.insert(Bytes.end(), ChunkName.begin(), ChunkName.end());
-    for (int i = 0; i < 4; ++i) Bytes.push_back(static_cast<uint8_t>(length >> (8 * i)));
+    AppendLittleEndian(Bytes, length, 4);
     Bytes.insert(Bytes.end(), Stream.begin(), Stream.end());
 }
 
 void TMemoryStreamChunk::LoadFromBytes(const uint8_t* Data, size_t Size) {
     if (Data == nullptr || Size < HeaderSize) throw EPresetStreamError(kStreamReadError);
     if (!std::equal(ChunkName.begin(), ChunkName.end(), Data)) throw EPresetStreamError(kInvalidStreamFormat);
-    const uint32_t length = static_cast<uint32_t>(Data[4]) | (static_cast<uint32_t>(Data[5]) << 8) |
-                            (static_cast<uint32_t>(Data[6]) << 16) | (static_cast<uint32_t>(Data[7]) << 24);
+    const auto length = static_cast<uint32_t>(ReadLittleEndian(Data + 4, 4));
     if (length > Size - HeaderSize) throw EPresetStreamError(kStreamReadError);
     Stream.assign(Data + HeaderSize, Data + HeaderSize + length);
     Position = 0;

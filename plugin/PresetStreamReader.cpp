@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "common/AnsiText.h"
+#include "common/JovCommon.h"
+#include "common/LittleEndian.h"
 #include "plugin/PresetStreamFormat.h"
 
 namespace kandrel {
@@ -35,10 +37,6 @@ std::string Utf16ToUtf8(const uint8_t* Bytes, size_t Units) {
     return utf8;
 }
 
-std::string ValidUtf8(std::string_view Bytes) {
-    return utf8::is_valid(Bytes) ? std::string(Bytes) : utf8::replace_invalid(Bytes);
-}
-
 }  // namespace
 
 const uint8_t* TPresetStreamReader::Take(uint64_t Count) {
@@ -56,10 +54,7 @@ uint8_t TPresetStreamReader::PeekByte() const {
 }
 
 uint64_t TPresetStreamReader::ReadLittleEndian(int Bytes) {
-    const uint8_t* p = Take(static_cast<uint64_t>(Bytes));
-    uint64_t value = 0;
-    for (int i = Bytes - 1; i >= 0; --i) value = (value << 8) | p[i];
-    return value;
+    return kandrel::ReadLittleEndian(Take(static_cast<uint64_t>(Bytes)), Bytes);
 }
 
 void TPresetStreamReader::ReadSignature() {

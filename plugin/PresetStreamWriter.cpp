@@ -7,13 +7,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/JovCommon.h"
+#include "common/LittleEndian.h"
 #include "plugin/PresetStreamFormat.h"
 
 namespace kandrel {
-
-void TPresetStreamWriter::WriteLittleEndian(uint64_t Value, int Bytes) {
-    for (int i = 0; i < Bytes; ++i) FBytes.push_back(static_cast<uint8_t>(Value >> (8 * i)));
-}
 
 void TPresetStreamWriter::WriteSignature() {
     for (const uint8_t byte : kPresetSignature) FBytes.push_back(byte);
@@ -23,13 +21,13 @@ void TPresetStreamWriter::WriteInteger(int32_t Value) {
     const auto bits = static_cast<uint32_t>(Value);
     if (Value >= -128 && Value <= 127) {
         FBytes.push_back(ptInt8);
-        WriteLittleEndian(bits, 1);
+        AppendLittleEndian(FBytes, bits, 1);
     } else if (Value >= -32768 && Value <= 32767) {
         FBytes.push_back(ptInt16);
-        WriteLittleEndian(bits, 2);
+        AppendLittleEndian(FBytes, bits, 2);
     } else {
         FBytes.push_back(ptInt32);
-        WriteLittleEndian(bits, 4);
+        AppendLittleEndian(FBytes, bits, 4);
     }
 }
 
@@ -40,29 +38,26 @@ void TPresetStreamWriter::WriteFloat(float Value) {
 }
 
 void TPresetStreamWriter::WriteText(std::string_view Text) {
-    std::string repaired;
-    if (!utf8::is_valid(Text)) {
-        repaired = utf8::replace_invalid(Text);
-        Text = repaired;
-    }
+    const std::string valid = ValidUtf8(Text);
+    Text = valid;
     if (Text.size() > UINT32_MAX) throw std::length_error("text too long for a preset");
     const std::u16string units = utf8::utf8to16(Text);
     if (Text.size() >= 2 * units.size()) {
         FBytes.push_back(ptWString);
-        WriteLittleEndian(units.size(), 4);
-        for (const char16_t unit : units) WriteLittleEndian(unit, 2);
+        AppendLittleEndian(FBytes, units.size(), 4);
+        for (const char16_t unit : units) AppendLittleEndian(FBytes, unit, 2);
         return;
     }
     const bool ascii = std::all_of(Text.begin(), Text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii) {
         FBytes.push_back(ptUtf8String);
-        WriteLittleEndian(Text.size(), 4);
+        AppendLittleEndian(FBytes, Text.size(), 4);
     } else if (Text.size() <= 255) {
         FBytes.push_back(ptString);
-        WriteLittleEndian(Text.size(), 1);
+        AppendLittleEndian(FBytes, Text.size(), 1);
     } else {
         FBytes.push_back(ptLString);
-        WriteLittleEndian(Text.size(), 4);
+        AppendLittleEndian(FBytes, Text.size(), 4);
     }
     FBytes.insert(FBytes.end(), Text.begin(), Text.end());
 }

@@ -27,7 +27,6 @@ public:
     void WriteText(std::string_view Text);
 
 private:
-    void WriteLittleEndian(uint64_t Value, int Bytes);
     std::vector<uint8_t>& FBytes;
 };
 

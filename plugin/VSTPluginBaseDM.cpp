@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "common/JovCommon.h"
 #include "plugin/StyleManager.h"
-#include "vst2/EditorFactory.h"
 
 namespace kandrel {
 
@@ -51,9 +49,7 @@ void TVSTPluginBase::SetMidiLearnMode(uint8_t Mode) noexcept {
 }
 
 std::string TVSTPluginBase::MidiLearnParameter() const {
-    const int32_t index = FMidiLearnParameterIndex.load(std::memory_order_relaxed);
-    return index >= 0 && index < numParams() ? ParameterProperties[static_cast<size_t>(index)].DisplayName
-                                             : std::string();
+    return ParameterDisplayName(FMidiLearnParameterIndex.load(std::memory_order_relaxed));
 }
 
 void TVSTPluginBase::SetMidiLearnParameter(std::string_view Name) noexcept {
@@ -238,20 +234,6 @@ void TVSTPluginBase::VSTModuleEditGetSize(int16_t& Width, int16_t& Height) {
     if (vst2::IModuleEditor* editor = EditorForm()) editor->GetSize(Width, Height);
 }
 
-intptr_t TVSTPluginBase::EditOpen(void* ParentWindow) {
-    if (ParentWindow == nullptr || vst2::EditorFactory() == nullptr) return 0;
-    ApplySkin();
-    return TVSTModule::EditOpen(ParentWindow);
-}
-
-void TVSTPluginBase::EditClose() {
-    // Only a window that was open ends learning: opening (which closes first)
-    // must not cancel a mode the host's generic view or a test has set.
-    if (EditorForm() == nullptr) return;
-    TVSTModule::EditClose();
-    SetMidiLearnMode(0);
-}
-
 void TVSTPluginBase::VSTModuleProcess32Replacing(const float* const*, float* const* Outputs,
                                                  int32_t SampleFrames) noexcept {
     vst2::WriteSilence(Outputs, NumOutputs, SampleFrames);
@@ -271,7 +253,7 @@ void TVSTPluginBase::LearnController(int32_t Controller) noexcept {
     if (parameter < 0 || parameter >= numParams()) return;  // no control clicked yet
     MidiCCList->AssignCCToIndex(parameter, Controller);
     try {
-        SetParameter(parameter, GetParameter(parameter));  // the host and the editor hear of it
+        AutomateParameter(parameter, VSTModuleGetChunkParameter(parameter));  // the host and the editor hear of it
     } catch (...) {
     }
     if (vst2::IModuleEditor* editor = EditorForm()) {
@@ -295,7 +277,7 @@ void TVSTPluginBase::MapController(int32_t Controller, int32_t Value) noexcept {
         const double max = p.Max;
         const auto value = static_cast<float>(min + (std::fabs(min) + std::fabs(max)) * (Value / 127.0));
         try {
-            SetParameter(Parameter, value);
+            AutomateParameter(Parameter, value);
         } catch (...) {
         }
     });

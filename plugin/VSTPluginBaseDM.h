@@ -103,9 +103,9 @@ protected:
     void VSTModuleEditIdle() override;
     void VSTModuleEditGetSize(int16_t& Width, int16_t& Height) override;
     // The skin is applied first, so the new window takes its colours from it.
-    intptr_t EditOpen(void* ParentWindow) override;
+    void VSTModuleBeforeEditOpen() override { ApplySkin(); }
     // Closing the window also ends any learn mode it started.
-    void EditClose() override;
+    void VSTModuleAfterEditClose() override { SetMidiLearnMode(0); }
     void ProgramStoreChunk(int32_t Index, bool IsPreset) override { VSTPluginBasePrograms0StoreChunk(Index, IsPreset); }
     void ProgramLoadChunk(int32_t Index, bool IsPreset) override { VSTPluginBasePrograms0LoadChunk(Index, IsPreset); }
     void VSTModuleProcess32Replacing(const float* const* Inputs, float* const* Outputs,
@@ -114,9 +114,10 @@ protected:
     void VSTModuleProcessMidi(const vst2::VstMidiEvent& MidiEvent) noexcept override;
 
 private:
-    // Learns or maps one control change. Processing thread.
-    void LearnController(int32_t Controller) noexcept;
-    void MapController(int32_t Controller, int32_t Value) noexcept;
+    // Learns or maps one control change. Processing thread. Kept out of the
+    // flattened per-event loop: control changes are rare next to notes.
+    [[gnu::noinline]] void LearnController(int32_t Controller) noexcept;
+    [[gnu::noinline]] void MapController(int32_t Controller, int32_t Value) noexcept;
 
     std::atomic<uint8_t> FMidiLearnMode{0};
     std::atomic<int32_t> FMidiLearnParameterIndex{-1};

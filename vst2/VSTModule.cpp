@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "common/JovCommon.h"
+#include "common/LittleEndian.h"
 #include "vst2/EditorFactory.h"
 
 namespace vst2 {
@@ -158,6 +159,10 @@ void TVSTModule::RunParameterChange(int32_t Index, float Value) {
 
 void TVSTModule::SetParameter(int32_t Index, float Value) {
     if (Index < 0 || Index >= numParams()) throw IndexOutOfBounds(Index);
+    AutomateParameter(Index, Value);
+}
+
+void TVSTModule::AutomateParameter(int32_t Index, float Value) {
     RunParameterChange(Index, Value);
     const float normalized = ParameterProperties[static_cast<size_t>(Index)].Normalize(Value);
     CallHost(audioMasterAutomate, Index, 0, nullptr, normalized);
@@ -172,6 +177,11 @@ int32_t TVSTModule::ParameterIndexOf(std::string_view Name) const noexcept {
     for (size_t i = 0; i < ParameterProperties.size(); ++i)
         if (ParameterProperties[i].DisplayName == Name) return static_cast<int32_t>(i);
     return -1;
+}
+
+std::string TVSTModule::ParameterDisplayName(int32_t Index) const {
+    return Index >= 0 && Index < numParams() ? ParameterProperties[static_cast<size_t>(Index)].DisplayName
+                                             : std::string();
 }
 
 namespace {
@@ -377,6 +387,7 @@ intptr_t TVSTModule::EditGetRect(ERect** Rect) {
 intptr_t TVSTModule::EditOpen(void* ParentWindow) {
     const TEditorFactory factory = EditorFactory();
     if (ParentWindow == nullptr || factory == nullptr) return 0;
+    VSTModuleBeforeEditOpen();
     EditClose();
     std::unique_ptr<IModuleEditor> editor = factory(*this, ParentWindow);
     if (!editor) return 0;
@@ -389,6 +400,7 @@ void TVSTModule::EditClose() {
     if (!FEditorGate.IsOpen()) return;
     SetEditorForm(nullptr);
     FEditorGate.Close();
+    VSTModuleAfterEditClose();
 }
 
 // --- chunks ---
@@ -402,8 +414,7 @@ intptr_t TVSTModule::GetChunk(bool IsBank, void** Data) {
     const std::vector<uint8_t>& program = FProgramChunk;
     FHostChunk.clear();
     if (IsBank) {
-        const auto length = static_cast<uint32_t>(program.size());
-        for (int i = 0; i < 4; ++i) FHostChunk.push_back(static_cast<uint8_t>(length >> (8 * i)));
+        kandrel::AppendLittleEndian(FHostChunk, static_cast<uint32_t>(program.size()), 4);
     }
     FHostChunk.insert(FHostChunk.end(), program.begin(), program.end());
     *Data = FHostChunk.data();
@@ -421,8 +432,7 @@ intptr_t TVSTModule::SetChunk(bool IsBank, const void* Data, intptr_t Size) {
     auto size = static_cast<size_t>(Size);
     if (IsBank) {
         if (size < 4) return 0;
-        const uint32_t length = static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
-                                (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+        const auto length = static_cast<uint32_t>(kandrel::ReadLittleEndian(bytes, 4));
         if (length > size - 4) return 0;
         bytes += 4;
         size = length;

@@ -82,6 +82,8 @@ public:
     float GetParameterByName(std::string_view Name);
     // Index of the first parameter with that display name, -1 when none. Allocates nothing.
     int32_t ParameterIndexOf(std::string_view Name) const noexcept;
+    // Display name of the parameter at Index; empty outside the table. User-interface thread.
+    std::string ParameterDisplayName(int32_t Index) const;
 
     // --- MIDI output (processing thread) ---
     void SendNoteOn(int32_t Channel, int32_t Note, int32_t Velocity, int32_t DeltaFrames) noexcept;
@@ -111,18 +113,27 @@ public:
     void HostProcessEvents(const VstEvents* Events) noexcept;
 
 protected:
+    // SetParameter for an Index already known to be in range: the change
+    // handler runs and the host hears of it. Builds no error, so the
+    // processing thread can use it.
+    void AutomateParameter(int32_t Index, float Value);
+
     // --- module events, overridden by the plug-in ---
     virtual void VSTModuleCreate() {}
     virtual void VSTModuleDestroy() {}
     virtual float VSTModuleGetChunkParameter(int32_t /*Index*/) { return 0.0f; }
     virtual void VSTModuleEditIdle() {}
     virtual void VSTModuleEditGetSize(int16_t& /*Width*/, int16_t& /*Height*/) {}
+    // Before an editor window is made (a parent and a factory are there), and
+    // after an open one was destroyed. User-interface thread.
+    virtual void VSTModuleBeforeEditOpen() {}
+    virtual void VSTModuleAfterEditClose() {}
     // The host's editor requests (user-interface thread). EditOpen creates the
     // window through the registered editor factory as a child of ParentWindow
     // (replacing one still open) and answers 1; 0 without a parent or a
     // factory. EditClose destroys the window; nothing when none is open.
-    virtual intptr_t EditOpen(void* ParentWindow);
-    virtual void EditClose();
+    intptr_t EditOpen(void* ParentWindow);
+    void EditClose();
     // The program's chunk events (user-interface thread). IsPreset: a request
     // for the one program (true) or for the bank (false).
     virtual void ProgramStoreChunk(int32_t /*Index*/, bool /*IsPreset*/) {}

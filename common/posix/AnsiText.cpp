@@ -1,7 +1,10 @@
 #include "common/AnsiText.h"
 
+#include <utf8/cpp17.h>
+
 #include <array>
 #include <cstdint>
+#include <iterator>
 
 namespace kandrel {
 
@@ -16,16 +19,6 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void AppendUtf8(std::string& Out, char16_t CodePoint) {
-    if (CodePoint < 0x800) {
-        Out += static_cast<char>(0xC0 | (CodePoint >> 6));
-    } else {
-        Out += static_cast<char>(0xE0 | (CodePoint >> 12));
-        Out += static_cast<char>(0x80 | ((CodePoint >> 6) & 0x3F));
-    }
-    Out += static_cast<char>(0x80 | (CodePoint & 0x3F));
-}
-
 }  // namespace
 
 // Linux has no ANSI code page: texts in it come from Windows systems, read
@@ -38,9 +31,9 @@ std::string AnsiToUtf8(std::string_view Ansi) {
         if (byte < 0x80)
             utf8 += c;
         else if (byte < 0xA0)
-            AppendUtf8(utf8, kWindows1252High[byte - 0x80]);
+            utf8::append(kWindows1252High[byte - 0x80], std::back_inserter(utf8));
         else
-            AppendUtf8(utf8, static_cast<char16_t>(byte));
+            utf8::append(byte, std::back_inserter(utf8));
     }
     return utf8;
 }

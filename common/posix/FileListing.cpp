@@ -8,18 +8,14 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <utf8/cpp17.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <ctime>
-#include <cwctype>
-#include <limits>
 #include <memory>
 #include <utility>
 
 #include "common/DateTimeNumber.h"
+#include "common/FileListingPlatform.h"
 #include "common/JovCommon.h"
 
 extern char** environ;
@@ -29,13 +25,6 @@ namespace kandrel {
 namespace {
 
 constexpr int32_t kSpecialEntries = faHidden | faSysFile | faDirectory;
-
-std::string Trimmed(std::string_view S) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!S.empty() && blank(S.front())) S.remove_prefix(1);
-    while (!S.empty() && blank(S.back())) S.remove_suffix(1);
-    return std::string(S);
-}
 
 // The attribute bits an entry would have on Windows; -1 when it cannot be
 // examined (a dangling link, an entry removed meanwhile).
@@ -52,10 +41,9 @@ int32_t EntryAttributes(int FolderFd, const char* Name) {
     return attributes;
 }
 
-struct TFolderSearch {
-    bool Found = false;  // an entry passed the attribute filter
-    bool Ended = false;  // the listing ran to its end without an error
-};
+}  // namespace
+
+namespace platform {
 
 TFolderSearch SearchFolder(const std::string& Folder, const std::string& Mask, int32_t Attributes,
                            std::vector<std::string>& List) {
@@ -81,24 +69,24 @@ TFolderSearch SearchFolder(const std::string& Folder, const std::string& Mask, i
     }
 }
 
-// Lowercased by the C library's current LC_CTYPE tables, as ReplaceAll compares.
-std::u32string FoldedCase(const std::string& S) {
-    std::u32string folded =
-        utf8::is_valid(S) ? utf8::utf8to32(S) : utf8::utf8to32(utf8::replace_invalid(S));
-    constexpr auto kWideMax = static_cast<char32_t>(std::numeric_limits<wchar_t>::max());
-    for (char32_t& c : folded)
-        if (c <= kWideMax) c = static_cast<char32_t>(std::towlower(static_cast<std::wint_t>(c)));
-    return folded;
-}
-
-// Case-insensitive; names equal but for case keep a fixed order (by their bytes).
+// By lowercased code points; names equal but for case by their bytes.
 void SortIgnoringCase(std::vector<std::string>& List) {
     std::vector<std::pair<std::u32string, std::string>> keyed;
     keyed.reserve(List.size());
-    for (std::string& item : List) keyed.emplace_back(FoldedCase(item), std::move(item));
+    for (std::string& item : List) keyed.emplace_back(LowerCaseCodePoints(item), std::move(item));
     std::sort(keyed.begin(), keyed.end());
     for (size_t i = 0; i < keyed.size(); ++i) List[i] = std::move(keyed[i].second);
 }
+
+bool SplitFileMask(const std::string& FileMask, std::string& Folder, std::string_view& Masks) {
+    const size_t slash = FileMask.rfind('/');
+    if (slash == std::string::npos) return false;
+    Folder = FileMask.substr(0, slash + 1);
+    Masks = std::string_view(FileMask).substr(slash + 1);
+    return true;
+}
+
+std::pair<std::string, std::string> FileManagerCommand(const std::string& Folder) { return {"xdg-open", Folder}; }
 
 // The user's own date format: the locale the environment names (LC_ALL,
 // LC_TIME, LANG), whether or not the host program ever set its locale; the
@@ -115,11 +103,11 @@ std::string FormatShortDate(const std::tm& Date) {
     return std::string(text, length);
 }
 
-// Starts Program with one argument through the shell, which puts it in the
+// Through the shell with one argument, which puts it in the
 // background and ends at once: we wait only for the shell, the program is
 // never left behind as our zombie, and a program that is not on the PATH shows
 // in the shell's exit code.
-bool StartDetached(const std::string& Program, const std::string& Parameters) {
+bool StartProgram(const std::string& Program, const std::string& Parameters) {
     static constexpr char kScript[] =
         "command -v \"$1\" >/dev/null 2>&1 || exit 127; \"$1\" \"$2\" </dev/null >/dev/null 2>&1 & exit 0";
     const char* argv[] = {"sh", "-c", kScript, "sh", Program.c_str(), Parameters.c_str(), nullptr};
@@ -144,27 +132,7 @@ bool StartDetached(const std::string& Program, const std::string& Parameters) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::atomic<TStartProgram> gStartProgram{nullptr};
-
-}  // namespace
-
-bool ListFiles(const std::string& FileMask, int32_t Attributes, std::vector<std::string>& List) {
-    const size_t slash = FileMask.rfind('/');
-    if (slash == std::string::npos) return false;
-    const std::string folder = FileMask.substr(0, slash + 1);
-    const std::string_view masks = std::string_view(FileMask).substr(slash + 1);
-    TFolderSearch last;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = masks.find(';', start);
-        const std::string mask = Trimmed(masks.substr(start, end == std::string_view::npos ? end : end - start));
-        last = SearchFolder(folder, mask, Attributes, List);
-        SortIgnoringCase(List);
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    return last.Found && last.Ended;
-}
+}  // namespace platform
 
 double GetFileDateTime(const std::string& Path) {
     struct stat st {};
@@ -191,7 +159,7 @@ std::string GetFileDateText(const std::string& Path) {
     tm.tm_wday = date.DayOfWeek;
     tm.tm_yday = date.DayOfYear;
     tm.tm_isdst = -1;
-    return FormatShortDate(tm);
+    return platform::FormatShortDate(tm);
 }
 
 std::string GetBuildDate() {
@@ -203,13 +171,6 @@ std::string GetBuildDate() {
     // A library carries the path it was loaded by; the program itself has an empty name.
     if (map != nullptr && map->l_name != nullptr && map->l_name[0] != '\0') return GetFileDateText(map->l_name);
     return GetFileDateText("/proc/self/exe");
-}
-
-TStartProgram SetStartProgram(TStartProgram Start) noexcept { return gStartProgram.exchange(Start); }
-
-bool ShowInExplorer(const std::string& Folder) {
-    const TStartProgram start = gStartProgram.load();
-    return (start != nullptr ? start : &StartDetached)("xdg-open", Folder);
 }
 
 }  // namespace kandrel

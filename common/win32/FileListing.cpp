@@ -2,10 +2,10 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <atomic>
 #include <utility>
 
 #include "common/DateTimeNumber.h"
+#include "common/FileListingPlatform.h"
 #include "common/JovCommon.h"
 #include "common/win32/WideText.h"
 
@@ -15,19 +15,11 @@ namespace {
 
 constexpr int32_t kSpecialEntries = faHidden | faSysFile | 0x08 /* volume label */ | faDirectory;
 
-std::string Trimmed(std::string_view S) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!S.empty() && blank(S.front())) S.remove_prefix(1);
-    while (!S.empty() && blank(S.back())) S.remove_suffix(1);
-    return std::string(S);
-}
-
 bool IsDelimiter(char C) { return C == '\\' || C == '/' || C == ':'; }
 
-struct TFolderSearch {
-    bool Found = false;  // an entry passed the attribute filter
-    bool Ended = false;  // the search ran to the no-more-files code
-};
+}  // namespace
+
+namespace platform {
 
 TFolderSearch SearchFolder(const std::string& Folder, const std::string& Mask, int32_t Attributes,
                            std::vector<std::string>& List) {
@@ -61,35 +53,28 @@ void SortIgnoringCase(std::vector<std::string>& List) {
     for (size_t i = 0; i < keyed.size(); ++i) List[i] = std::move(keyed[i].second);
 }
 
-bool StartWithShell(const std::string& Program, const std::string& Parameters) {
+bool SplitFileMask(const std::string& FileMask, std::string& Folder, std::string_view& Masks) {
+    const auto last = std::find_if(FileMask.rbegin(), FileMask.rend(), IsDelimiter);
+    if (last == FileMask.rend()) return false;
+    const size_t folderLength = static_cast<size_t>(FileMask.rend() - last);
+    Folder = FileMask.substr(0, folderLength);
+    if (Folder.back() != '\\' && Folder.back() != '/') Folder += '\\';  // "C:" names the drive's current folder
+    Masks = std::string_view(FileMask).substr(folderLength);
+    return true;
+}
+
+std::pair<std::string, std::string> FileManagerCommand(const std::string& Folder) {
+    return {"explorer.exe", "/e,\"" + Folder + "\""};
+}
+
+// Through the shell's "open" verb, as the user would start it.
+bool StartProgram(const std::string& Program, const std::string& Parameters) {
     const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", win32::Widen(Program).c_str(),
                                                                 win32::Widen(Parameters).c_str(), L"", SW_SHOWNORMAL));
     return result > 32;
 }
 
-std::atomic<TStartProgram> gStartProgram{nullptr};
-
-}  // namespace
-
-bool ListFiles(const std::string& FileMask, int32_t Attributes, std::vector<std::string>& List) {
-    const auto last = std::find_if(FileMask.rbegin(), FileMask.rend(), IsDelimiter);
-    if (last == FileMask.rend()) return false;
-    const size_t folderLength = static_cast<size_t>(FileMask.rend() - last);
-    std::string folder = FileMask.substr(0, folderLength);
-    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';  // "C:" names the drive's current folder
-    const std::string_view masks = std::string_view(FileMask).substr(folderLength);
-    TFolderSearch search;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = masks.find(';', start);
-        const std::string mask = Trimmed(masks.substr(start, end == std::string_view::npos ? end : end - start));
-        search = SearchFolder(folder, mask, Attributes, List);
-        SortIgnoringCase(List);
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    return search.Found && search.Ended;
-}
+}  // namespace platform
 
 double GetFileDateTime(const std::string& Path) {
     if (Path.empty()) return 0.0;
@@ -135,13 +120,6 @@ std::string GetBuildDate() {
     const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return GetFileDateText("");
     return GetFileDateText(win32::Narrow(std::wstring_view(path, length)));
-}
-
-TStartProgram SetStartProgram(TStartProgram Start) noexcept { return gStartProgram.exchange(Start); }
-
-bool ShowInExplorer(const std::string& Folder) {
-    const TStartProgram start = gStartProgram.load();
-    return (start != nullptr ? start : &StartWithShell)("explorer.exe", "/e,\"" + Folder + "\"");
 }
 
 }  // namespace kandrel

@@ -1,19 +1,11 @@
 #include <windows.h>
 
 #include "common/JovCommon.h"
+#include "common/win32/WideText.h"
 
 namespace kandrel {
 
 namespace {
-
-std::wstring ToWide(const std::string& S) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, S.c_str(), -1, nullptr, 0);
-    if (size <= 1) return {};
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, S.c_str(), -1, wide.data(), size);
-    wide.pop_back();  // the terminating zero
-    return wide;
-}
 
 UINT BoxType(TMsgDlgType Kind, TMsgDlgButtons Buttons) {
     UINT type = Buttons == mbYesNo ? MB_YESNO : MB_OK;
@@ -42,7 +34,8 @@ int32_t ShowMessageBox(const void*, const std::string& Text, const std::string& 
     // Callers run inside the host's calls, where no exception may escape; a box
     // that cannot be shown answers as if declined, so nothing is done unasked.
     try {
-        const int result = MessageBoxW(nullptr, ToWide(Text).c_str(), ToWide(Title).c_str(), BoxType(Kind, Buttons));
+        const int result =
+            MessageBoxW(nullptr, win32::Widen(Text).c_str(), win32::Widen(Title).c_str(), BoxType(Kind, Buttons));
         if (result != 0) return result;
     } catch (...) {
     }

@@ -11,14 +11,15 @@
 
 namespace kandrel::win32 {
 
-inline std::wstring Widen(std::string_view Utf8) {
-    if (Utf8.empty()) return {};
-    if (Utf8.size() > INT_MAX) throw std::length_error("text too long");
-    const int length = static_cast<int>(Utf8.size());
-    const int size = MultiByteToWideChar(CP_UTF8, 0, Utf8.data(), length, nullptr, 0);
+// Text in CodePage (UTF-8 unless told otherwise, e.g. CP_ACP) as UTF-16.
+inline std::wstring Widen(std::string_view Text, UINT CodePage = CP_UTF8) {
+    if (Text.empty()) return {};
+    if (Text.size() > INT_MAX) throw std::length_error("text too long");
+    const int length = static_cast<int>(Text.size());
+    const int size = MultiByteToWideChar(CodePage, 0, Text.data(), length, nullptr, 0);
     if (size <= 0) return {};
     std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, Utf8.data(), length, wide.data(), size);
+    MultiByteToWideChar(CodePage, 0, Text.data(), length, wide.data(), size);
     return wide;
 }
 

@@ -2,22 +2,18 @@
 // Reading goes through libinih; writing edits only the one line it changes,
 // so comments, other sections and other entries stay as the user left them,
 // and replaces the file in one step (a reader never sees half a file).
-#include <fcntl.h>
 #include <ini.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
+#include "common/FileIO.h"
 #include "plugin/JovRegistry.h"
 
 namespace kandrel {
@@ -184,28 +180,6 @@ std::string WithEntry(const std::string& Text, std::string_view Section, std::st
     throw std::runtime_error("Failed to write the setting '" + std::string(Name) + "': " + Why);
 }
 
-// Writes Text to a new file beside Path and renames it over Path.
-void ReplaceFile(const fs::path& Path, const std::string& Text, std::string_view Name) {
-    std::string temporary = Path.string() + ".XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) Fail(Name, std::strerror(errno));
-    struct stat existing {};
-    if (stat(Path.c_str(), &existing) == 0) fchmod(fd, existing.st_mode & 07777);  // keep the user's permissions
-    size_t written = 0;
-    while (written < Text.size()) {
-        const ssize_t n = write(fd, Text.data() + written, Text.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += static_cast<size_t>(n);
-    }
-    const int error = written == Text.size() ? (fsync(fd) == 0 ? 0 : errno) : (errno != 0 ? errno : EIO);
-    if (close(fd) != 0 || error != 0 || rename(temporary.c_str(), Path.c_str()) != 0) {
-        const int why = error != 0 ? error : errno;
-        unlink(temporary.c_str());
-        Fail(Name, std::strerror(why));
-    }
-}
-
 }  // namespace
 
 TJovRegIniFile::TJovRegIniFile(const std::string& KeyPath)
@@ -225,26 +199,29 @@ void TJovRegIniFile::WriteString(std::string_view Section, std::string_view Name
     if (FStore->Path.empty()) Fail(Name, "the configuration folder is unknown");
     for (std::string_view part : {Section, Name, Value})
         if (part.find_first_of("\r\n") != std::string_view::npos) Fail(Name, "line breaks cannot be stored");
-    // A linked settings file (kept elsewhere by the user) is updated where it lies.
+    // Written whole through a temporary file; a linked settings file (kept
+    // elsewhere by the user) is updated where it lies.
+    const std::string& path = FStore->Path;
     std::error_code error;
-    fs::path path = FStore->Path;
-    if (fs::symlink_status(path, error).type() == fs::file_type::symlink) {
-        path = fs::weakly_canonical(path, error);
-        if (error) Fail(Name, error.message());
-    }
-
     std::string text;
     if (fs::exists(path, error)) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) Fail(Name, "the settings file cannot be read");
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) Fail(Name, "the settings file cannot be read");
+        try {
+            const std::vector<uint8_t> bytes = ReadFileBytes(path, UINT64_MAX);
+            text.assign(bytes.begin(), bytes.end());
+        } catch (const EFileError&) {
+            Fail(Name, "the settings file cannot be read");
+        }
     } else if (error) {
         Fail(Name, error.message());
     }
-    fs::create_directories(path.parent_path(), error);
+    fs::create_directories(fs::path(path).parent_path(), error);
     if (error) Fail(Name, error.message());
-    ReplaceFile(path, WithEntry(text, Section, Name, Value), Name);
+    const std::string updated = WithEntry(text, Section, Name, Value);
+    try {
+        WriteFileReplacing(path, reinterpret_cast<const uint8_t*>(updated.data()), updated.size());
+    } catch (const EFileError& e) {
+        Fail(Name, e.what());
+    }
 }
 
 }  // namespace kandrel
