@@ -7,12 +7,9 @@
 
 #include "tests/realtime/RealtimeHost.h"
 
-extern "C" __attribute__((noinline)) void RunMeasuredRoundTrips(vst2::AEffect* Effect, int Kind, int Count) {
-    for (int i = 0; i < Count; ++i) {
-        void* data = nullptr;
-        const intptr_t size = Effect->dispatcher(Effect, vst2::effGetChunk, Kind, 0, &data, 0.0f);
-        Effect->dispatcher(Effect, vst2::effSetChunk, Kind, size, data, 0.0f);
-    }
+extern "C" __attribute__((noinline)) void RunMeasuredRoundTrips(kandrel::test::TRealtimeHost* Host, int Kind,
+                                                                 int Count) {
+    for (int i = 0; i < Count; ++i) Host->ChunkRoundTrip(Kind);
 }
 
 int main(int argc, char** argv) {
@@ -21,13 +18,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     kandrel::test::TRealtimeHost host;
-    vst2::AEffect* e = host.Effect();
     const int kind = std::atoi(argv[1]);
-    // First-use costs (buffers growing, lazy bindings) outside the count.
-    void* data = nullptr;
-    const intptr_t size = e->dispatcher(e, vst2::effGetChunk, kind, 0, &data, 0.0f);
-    e->dispatcher(e, vst2::effSetChunk, kind, size, data, 0.0f);
-    RunMeasuredRoundTrips(e, kind, std::atoi(argv[2]));
+    host.ChunkRoundTrip(kind);  // first-use costs (buffers growing, lazy bindings) outside the count
+    RunMeasuredRoundTrips(&host, kind, std::atoi(argv[2]));
     std::printf("%lld automation messages\n", static_cast<long long>(host.AutomationReceived.load()));
     return 0;
 }

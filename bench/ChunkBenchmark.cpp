@@ -8,12 +8,7 @@ namespace {
 
 void ChunkRoundTrip(benchmark::State& state, int32_t Kind) {
     kandrel::test::TRealtimeHost host;
-    vst2::AEffect* e = host.Effect();
-    for (auto _ : state) {
-        void* data = nullptr;
-        const intptr_t size = e->dispatcher(e, vst2::effGetChunk, Kind, 0, &data, 0.0f);
-        e->dispatcher(e, vst2::effSetChunk, Kind, size, data, 0.0f);
-    }
+    for (auto _ : state) host.ChunkRoundTrip(Kind);
 }
 
 void BM_ProgramChunkRoundTrip(benchmark::State& state) { ChunkRoundTrip(state, 1); }

@@ -20,14 +20,11 @@ void TJovGuiPanel::Loaded() {
     if (!UseStyles || !TStyleManager::IsCustomStyleActive()) return;
     // "Light" needs stronger contrast than its group and hint colours give.
     const bool light = TStyleManager::ActiveStyleName() == "Light";
-    if (PanelGroupColor) {
-        SetPanelColor(TStyleManager::GetStyleColor(TStyleColor::scCategoryPanelGroup));
-        if (light) SetPanelColor(TStyleManager::GetStyleColor(TStyleColor::scGenericBackground));
-    } else {
-        SetPanelColor(TStyleManager::GetStyleColor(TStyleColor::scPanel));
-    }
-    SetBorderColor(TStyleManager::GetStyleColor(TStyleColor::scHintGradientBase));
-    if (light) SetBorderColor(TStyleManager::GetStyleColor(TStyleColor::scBorder));
+    const TStyleColor panel = !PanelGroupColor ? TStyleColor::scPanel
+                              : light          ? TStyleColor::scGenericBackground
+                                               : TStyleColor::scCategoryPanelGroup;
+    SetPanelColor(TStyleManager::GetStyleColor(panel));
+    SetBorderColor(TStyleManager::GetStyleColor(light ? TStyleColor::scBorder : TStyleColor::scHintGradientBase));
 }
 
 }  // namespace kandrel::controls

@@ -24,9 +24,10 @@ void TJovMenuButton::Loaded() {
         ui::TWindow* window = Window();
         if (window == nullptr) throw ui::EBitmapError("Bitmap resource \"menu16\" needs a window to load from");
         // The bars follow the skin's button text; the background stays see-through.
+        ui::TBitmap bars;
+        bars.LoadFromResource(window->Resources(), "menu16");
         for (const TStyleFont colour : {TStyleFont::sfButtonTextNormal, TStyleFont::sfButtonTextPressed}) {
-            ui::TBitmap bitmap;
-            bitmap.LoadFromResource(window->Resources(), "menu16");
+            ui::TBitmap bitmap = bars;
             bitmap.ReplaceColor(kBlack, TStyleManager::GetStyleFontColor(colour));
             FGlyphs.AddMasked(bitmap, kMagenta);
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plugin/Plugin.h"
+#include "tests/support/ChunkBytes.h"
 
 namespace {
 
@@ -27,15 +28,11 @@ kandrel::TVSTPlugin& Module() {
     return *module;
 }
 
+// The plug-in always hands over its state.
 std::vector<uint8_t> GetChunk(vst2::AEffect* Effect, int32_t Kind) {
-    void* data = nullptr;
-    const intptr_t size = Effect->dispatcher(Effect, vst2::effGetChunk, Kind, 0, &data, 0.0f);
-    if (data == nullptr || size <= 0) std::abort();
-    return std::vector<uint8_t>(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
-}
-
-void SetChunk(vst2::AEffect* Effect, int32_t Kind, const uint8_t* Data, size_t Size) {
-    Effect->dispatcher(Effect, vst2::effSetChunk, Kind, static_cast<intptr_t>(Size), const_cast<uint8_t*>(Data), 0.0f);
+    std::vector<uint8_t> bytes = kandrel::test::GetChunkBytes(Effect, Kind);
+    if (bytes.empty()) std::abort();
+    return bytes;
 }
 
 }  // namespace
@@ -55,16 +52,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     chunk.Position = 0;
     module.LoadPresetFromChunk(chunk, nullptr);
 
-    SetChunk(effect, 1, Data, Size);  // program
-    SetChunk(effect, 0, Data, Size);  // bank
+    using kandrel::test::SetChunkBytes;
+    const std::vector<uint8_t> input(Data, Data + Size);
+    SetChunkBytes(effect, kandrel::test::kProgram, input);
+    SetChunkBytes(effect, kandrel::test::kBank, input);
 
     // One trip may still change the state: a failed load keeps the preset name
     // it read, a successful one drops a name without a preset file. From then
     // on saving and loading must give the same bytes.
     const std::vector<uint8_t> first = GetChunk(effect, 1);
-    SetChunk(effect, 1, first.data(), first.size());
+    SetChunkBytes(effect, kandrel::test::kProgram, first);
     const std::vector<uint8_t> second = GetChunk(effect, 1);
-    SetChunk(effect, 1, second.data(), second.size());
+    SetChunkBytes(effect, kandrel::test::kProgram, second);
     if (GetChunk(effect, 1) != second) std::abort();
     return 0;
 }

@@ -69,8 +69,6 @@ std::string CategoryText(intptr_t Category) {
     return std::to_string(Category) + " (" + (known ? kCategoryNames[static_cast<size_t>(Category)] : "?") + ")";
 }
 
-std::string Quoted(const std::string& Text) { return "\"" + Text + "\""; }
-
 std::string ProgramName(THostedPlugin& Plugin, int32_t Index) {
     const std::string name = Plugin.StringRequest(vst2::effGetProgramNameIndexed, Index);
     // Plug-ins without indexed names still name their current program.

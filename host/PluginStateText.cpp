@@ -4,9 +4,9 @@
 
 namespace kandrel::host {
 
-namespace {
-
 std::string Quoted(const std::string& Text) { return "\"" + Text + "\""; }
+
+namespace {
 
 // Six decimals, locale-independent for the values 0 to 1 plug-ins report.
 std::string Decimal6(float Value) {

@@ -11,6 +11,8 @@
 
 namespace kandrel::host {
 
+// Text in double quotes, as names and display texts are printed.
+std::string Quoted(const std::string& Text);
 // parameter 13: name "Band2 Velocity Scale", value 0.500000, display "0", label "%"
 std::string ParameterLine(THostedPlugin& Plugin, int32_t Index);
 // automate 13 0.750000

@@ -4,6 +4,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include "common/win32/WideText.h"
 #endif
 
 namespace kandrel::host {
@@ -20,19 +22,9 @@ std::wstring WidenUtf8(std::string_view Utf8) {
     return wide;
 }
 
-std::string NarrowToUtf8(std::wstring_view Wide) {
-    if (Wide.empty()) return {};
-    const int size = static_cast<int>(Wide.size());
-    const int count = WideCharToMultiByte(CP_UTF8, 0, Wide.data(), size, nullptr, 0, nullptr, nullptr);
-    if (count <= 0) return {};
-    std::string text(static_cast<size_t>(count), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, Wide.data(), size, text.data(), count, nullptr, nullptr);
-    return text;
-}
-
 std::filesystem::path PathFromUtf8(std::string_view Utf8) { return std::filesystem::path(WidenUtf8(Utf8)); }
 
-std::string Utf8FromPath(const std::filesystem::path& Path) { return NarrowToUtf8(Path.native()); }
+std::string Utf8FromPath(const std::filesystem::path& Path) { return win32::Narrow(Path.native()); }
 
 #else
 

@@ -15,7 +15,6 @@ std::string Utf8FromPath(const std::filesystem::path& Path);
 
 #if defined(_WIN32)
 std::wstring WidenUtf8(std::string_view Utf8);
-std::string NarrowToUtf8(std::wstring_view Wide);
 #endif
 
 }  // namespace kandrel::host

@@ -8,7 +8,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "host/Utf8Path.h"
+#include "common/win32/WideText.h"
 #endif
 
 namespace {
@@ -22,7 +22,7 @@ std::vector<std::string> Arguments(int argc, char** argv) {
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> args;
-    for (int i = 1; wide != nullptr && i < count; ++i) args.push_back(kandrel::host::NarrowToUtf8(wide[i]));
+    for (int i = 1; wide != nullptr && i < count; ++i) args.push_back(kandrel::win32::Narrow(wide[i]));
     LocalFree(wide);
     return args;
 #else

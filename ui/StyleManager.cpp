@@ -34,21 +34,11 @@ TStyleScheme SystemLook() {
 
 struct TRegistry {
     std::mutex Lock;
-    bool Initialised = false;
-    std::vector<TStyleScheme> Schemes;
+    std::vector<TStyleScheme> Schemes = BuiltInStyles();
     int32_t Active = -1;  // index into Schemes
     TStyleScheme System = SystemLook();
 
-    void EnsureInitialised() {
-        if (Initialised) return;
-        Schemes = BuiltInStyles();
-        Active = -1;
-        Initialised = true;
-    }
-    const TStyleScheme& Current() {
-        EnsureInitialised();
-        return Active >= 0 ? Schemes[static_cast<size_t>(Active)] : System;
-    }
+    const TStyleScheme& Current() const { return Active >= 0 ? Schemes[static_cast<size_t>(Active)] : System; }
 };
 
 TRegistry& Registry() {
@@ -61,7 +51,6 @@ TRegistry& Registry() {
 void TStyleManager::SetActiveStyle(const std::string& Name) {
     TRegistry& r = Registry();
     const std::lock_guard lock(r.Lock);
-    r.EnsureInitialised();
     for (size_t i = 0; i < r.Schemes.size(); ++i)
         if (r.Schemes[i].Name == Name) {
             r.Active = static_cast<int32_t>(i);
@@ -103,7 +92,6 @@ TColor TStyleManager::GetSystemColor(TSystemColor Color) {
 std::vector<std::string> TStyleManager::StyleNames() {
     TRegistry& r = Registry();
     const std::lock_guard lock(r.Lock);
-    r.EnsureInitialised();
     std::vector<std::string> names;
     for (const TStyleScheme& s : r.Schemes) names.push_back(s.Name);
     return names;
@@ -112,7 +100,6 @@ std::vector<std::string> TStyleManager::StyleNames() {
 void TStyleManager::RegisterStyle(const TStyleScheme& Scheme) {
     TRegistry& r = Registry();
     const std::lock_guard lock(r.Lock);
-    r.EnsureInitialised();
     for (TStyleScheme& s : r.Schemes)
         if (s.Name == Scheme.Name) {
             s = Scheme;
@@ -124,8 +111,8 @@ void TStyleManager::RegisterStyle(const TStyleScheme& Scheme) {
 void TStyleManager::Reset() {
     TRegistry& r = Registry();
     const std::lock_guard lock(r.Lock);
-    r.Initialised = false;
-    r.EnsureInitialised();
+    r.Schemes = BuiltInStyles();
+    r.Active = -1;
 }
 
 }  // namespace kandrel::ui

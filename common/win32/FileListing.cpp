@@ -7,6 +7,7 @@
 #include "common/DateTimeNumber.h"
 #include "common/FileListingPlatform.h"
 #include "common/JovCommon.h"
+#include "common/win32/CodeModule.h"
 #include "common/win32/WideText.h"
 
 namespace kandrel {
@@ -112,10 +113,8 @@ std::string GetFileDateText(const std::string& Path) {
 
 std::string GetBuildDate() {
     // The module this code lives in: the plug-in library inside a host, not the host program.
-    HMODULE module = nullptr;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCWSTR>(&GetBuildDate), &module))
-        return GetFileDateText("");
+    const HMODULE module = win32::CodeModule();
+    if (module == nullptr) return GetFileDateText("");
     wchar_t path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return GetFileDateText("");

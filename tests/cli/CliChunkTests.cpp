@@ -33,7 +33,7 @@ protected:
     // Names in the scratch folder, sorted: leftovers of a write show here.
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(FFolder))
+        for (const auto& entry : std::filesystem::directory_iterator(FFolder.Path()))
             names.push_back(Utf8FromPath(entry.path().filename()));
         std::sort(names.begin(), names.end());
         return names;
@@ -54,13 +54,7 @@ TEST_F(CliChunk, ErrorsEndWithOneLineAndADistinctCode) {
     const std::string out = PathOf("out.bin");
     const std::string noChunksMessage =
         ": the plug-in does not accept chunks (its flag effFlagsProgramChunks, 0x20, is not set)";
-    struct TCase {
-        std::vector<std::string> Args;
-        std::string Input;
-        int Code;
-        std::string Message;
-    };
-    const TCase cases[] = {
+    ExpectErrors({
         {{"chunk"}, "", 2, "chunk: missing get or set (see kandrel-host --help)"},
         {{"chunk", "put", echo, out}, "", 2, "chunk: unknown subcommand 'put' (expected get or set)"},
         {{"chunk", "get"}, "", 2, "chunk get: missing PLUGIN (see kandrel-host --help)"},
@@ -87,13 +81,7 @@ TEST_F(CliChunk, ErrorsEndWithOneLineAndADistinctCode) {
         {{"chunk", "get", echo, PathOf("no-such-folder/out.bin")}, "", 4,
          PathOf("no-such-folder/out.bin") + ": cannot write the chunk file"},
         {{"chunk", "get", echo, folder}, "", 4, folder + ": cannot write the chunk file"},
-    };
-    for (const TCase& c : cases) {
-        const TRunResult r = RunHost(c.Args, c.Input);
-        EXPECT_EQ(r.Code, c.Code) << c.Message;
-        EXPECT_EQ(r.Err, "kandrel-host: " + c.Message + "\n");
-        EXPECT_EQ(r.Out, "") << c.Message;
-    }
+    });
     // No output file appeared, no temporary file was left behind, the folder stayed a folder.
     EXPECT_EQ(Entries(), (std::vector<std::string>{"empty.bin", "in.bin", "sub"}));
     EXPECT_TRUE(std::filesystem::is_empty(PathFromUtf8(folder)));

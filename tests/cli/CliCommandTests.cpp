@@ -20,13 +20,7 @@ TEST_F(CliErrors, EndWithOneLineAndADistinctCode) {
     const std::string noEntry = NoEntryFixturePath();
     const std::string nullEntry = NullEntryFixturePath();
     const std::string kandrel = KandrelPath();
-    struct TCase {
-        std::vector<std::string> Args;
-        std::string Input;
-        int Code;
-        std::string Message;
-    };
-    const TCase cases[] = {
+    ExpectErrors({
         {{"frobnicate"}, "", 2, "unknown command 'frobnicate' (see kandrel-host --help)"},
         {{"info"}, "", 2, "info: missing PLUGIN (see kandrel-host --help)"},
         {{"info", kandrel, "extra"}, "", 2, "info: unexpected argument 'extra'"},
@@ -48,13 +42,7 @@ TEST_F(CliErrors, EndWithOneLineAndADistinctCode) {
         {{"midi", kandrel, PathOf("events.txt")}, "", 4, PathOf("events.txt") + ": cannot open the event file"},
         {{"midi", kandrel}, "0 90 3C 64\n\n# fine so far\n1 90\n", 4,
          "standard input: line 4: expected two or three hex bytes after the delta frames"},
-    };
-    for (const TCase& c : cases) {
-        const TRunResult r = RunHost(c.Args, c.Input);
-        EXPECT_EQ(r.Code, c.Code) << c.Message;
-        EXPECT_EQ(r.Err, "kandrel-host: " + c.Message + "\n");
-        EXPECT_EQ(r.Out, "") << c.Message;
-    }
+    });
 }
 
 TEST(CliUsage, HelpGoesToOutputAndNoArgumentsIsAUsageError) {

@@ -1,24 +1,21 @@
 #include "tests/cli/CliTestSupport.h"
 
-#include <chrono>
 #include <fstream>
-#include <random>
-#include <sstream>
 
-#include "host/HostCommands.h"
 #include "host/TestPaths.h"
-#include "host/Utf8Path.h"
 
 namespace kandrel::clitest {
 
 using kandrel::host::ModuleFileName;
 using kandrel::host::PluginPathBesideProgram;
 
-TRunResult RunHost(const std::vector<std::string>& Args, const std::string& Input) {
-    std::istringstream in(Input);
-    std::ostringstream out, err;
-    const int code = kandrel::host::RunKandrelHost(Args, in, out, err);
-    return {code, out.str(), err.str()};
+void ExpectErrors(const std::vector<TErrorCase>& Cases) {
+    for (const TErrorCase& c : Cases) {
+        const TRunResult r = RunHost(c.Args, c.Input);
+        EXPECT_EQ(r.Code, c.Code) << c.Message;
+        EXPECT_EQ(r.Err, "kandrel-host: " + c.Message + "\n");
+        EXPECT_EQ(r.Out, "") << c.Message;
+    }
 }
 
 void ExpectMidiRuns(const std::string& Plugin, const std::vector<TMidiRunCase>& Cases) {
@@ -39,26 +36,9 @@ std::string EchoVariantPath(const std::string& Variant) {
     return PluginPathBesideProgram(ModuleFileName("kandrel_fixture_echo_" + Variant));
 }
 
-void TScratchFolder::SetUp() {
-    std::random_device device;
-    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-    const std::string name = "kandrel-cli-" + std::to_string(device()) + "-" + std::to_string(tick);
-    FFolder = std::filesystem::temp_directory_path() / name;
-    std::filesystem::create_directories(FFolder);
-}
-
-void TScratchFolder::TearDown() {
-    std::error_code ignored;
-    std::filesystem::remove_all(FFolder, ignored);
-}
-
-std::string TScratchFolder::PathOf(const std::string& Name) const {
-    return kandrel::host::Utf8FromPath(FFolder / kandrel::host::PathFromUtf8(Name));
-}
-
 std::string TScratchFolder::WriteFile(const std::string& Name, const std::string& Text) const {
     const std::string path = PathOf(Name);
-    std::ofstream file(kandrel::host::PathFromUtf8(path), std::ios::binary);
+    std::ofstream file(FFolder.PathOf(Name), std::ios::binary);
     file << Text;
     return path;
 }

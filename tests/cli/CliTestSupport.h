@@ -8,15 +8,24 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/RunHost.h"
+#include "tests/support/TempFolder.h"
+
 namespace kandrel::clitest {
 
-struct TRunResult {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
+using test::RunHost;
+using test::TRunResult;
 
-TRunResult RunHost(const std::vector<std::string>& Args, const std::string& Input = "");
+// A command line that fails: its exit code and the one line it writes to
+// standard error after "kandrel-host: ".
+struct TErrorCase {
+    std::vector<std::string> Args;
+    std::string Input;
+    int Code;
+    std::string Message;
+};
+// Runs each case and expects its code, its message and no output.
+void ExpectErrors(const std::vector<TErrorCase>& Cases);
 
 // One `midi` run: options after the plug-in, standard input, the expected output.
 struct TMidiRunCase {
@@ -39,14 +48,12 @@ std::string EchoVariantPath(const std::string& Variant);
 // A fresh, empty folder for the test, removed afterwards.
 class TScratchFolder : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     // UTF-8 path of Name inside the folder.
-    std::string PathOf(const std::string& Name) const;
+    std::string PathOf(const std::string& Name) const { return FFolder.Text(Name); }
     // Writes Text into Name and answers its UTF-8 path.
     std::string WriteFile(const std::string& Name, const std::string& Text) const;
 
-    std::filesystem::path FFolder;
+    test::TTempFolder FFolder;
 };
 
 }  // namespace kandrel::clitest

@@ -8,6 +8,7 @@
 
 #include "tests/engine/PluginFixture.h"
 #include "tests/engine/RecordingEditor.h"
+#include "tests/support/ChunkBytes.h"
 
 namespace kandrel::test {
 namespace {
@@ -126,12 +127,7 @@ TEST(ParameterHandlers, AnOpenEditorRefreshesOnceOnTheIdleAfterAChange) {
     TRecordingEditor editor;
     p.SetEditorForm(&editor);
     const auto idle = [&] { p.Dispatch(vst2::effEditIdle, 0, 0, nullptr, 0.0f); };
-    std::vector<uint8_t> chunk;
-    {
-        void* data = nullptr;
-        const intptr_t size = p.Dispatch(vst2::effGetChunk, 1, 0, &data, 0.0f);
-        chunk.assign(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
-    }
+    const std::vector<uint8_t> chunk = GetChunkBytes(p.Effect());
     idle();  // whatever creation left pending
     struct Case {
         const char* What;
@@ -147,7 +143,7 @@ TEST(ParameterHandlers, AnOpenEditorRefreshesOnceOnTheIdleAfterAChange) {
              p.SetParameterByName("Band1 Range To", 3.0f);
          },
          1},
-        {"a chunk", [&] { p.Dispatch(vst2::effSetChunk, 1, static_cast<intptr_t>(chunk.size()), chunk.data(), 0.0f); }, 1},
+        {"a chunk", [&] { SetChunkBytes(p.Effect(), kProgram, chunk); }, 1},
     };
     for (const Case& c : cases) {
         editor.ControlUpdates = 0;

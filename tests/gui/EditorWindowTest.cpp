@@ -9,6 +9,7 @@
 #include "host/win32/HostFrame.h"
 #include "host/win32/WindowCapture.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/KandrelLibrary.h"
 #include "ui/StyleSchemes.h"
 
 namespace kandrel::test {
@@ -18,11 +19,6 @@ using namespace std::chrono_literals;
 
 constexpr int32_t kWidth = 531;
 constexpr int32_t kHeight = 396;
-
-const host::TPluginLibrary& KandrelLibrary() {
-    static const host::TPluginLibrary library(host::PluginPathBesideProgram(KANDREL_PLUGIN_FILE));
-    return library;
-}
 
 class EditorWindow : public ::testing::Test {
 protected:

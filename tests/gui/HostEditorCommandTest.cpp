@@ -3,33 +3,18 @@
 
 #include <cstdint>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "host/HostCommands.h"
 #include "host/TestPaths.h"
 #include "host/win32/WindowCapture.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/RunHost.h"
 #include "tests/support/TempFolder.h"
 
 namespace kandrel::test {
 namespace {
-
-struct TRun {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
-TRun RunHost(const std::vector<std::string>& Args) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = host::RunKandrelHost(Args, in, out, err);
-    return {code, out.str(), err.str()};
-}
 
 uint32_t BigEndian(const std::vector<char>& Bytes, size_t At) {
     uint32_t value = 0;
@@ -39,13 +24,13 @@ uint32_t BigEndian(const std::vector<char>& Bytes, size_t At) {
 
 TEST(HostEditorCommand, TakesAScreenshotOfTheEditorsSizeAndCloses) {
     TTempFolder folder;
-    const std::string shot = (folder.Path() / "editor.png").string();
-    const TRun run = RunHost({"editor", host::PluginPathBesideProgram(KANDREL_PLUGIN_FILE), "--set", "6=0.75",
-                              "--screenshot", shot});
+    const std::string shot = folder.Text("editor.png");
+    const TRunResult run = RunHost(
+        {"editor", host::PluginPathBesideProgram(KANDREL_PLUGIN_FILE), "--set", "6=0.75", "--screenshot", shot});
     ASSERT_EQ(run.Code, 0) << run.Err;
     EXPECT_EQ(run.Out, "editor: 531 x 396\nscreenshot: 531 x 396 -> " + shot + "\n");
 
-    std::ifstream file(shot, std::ios::binary);
+    std::ifstream file(folder.PathOf("editor.png"), std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ASSERT_GT(bytes.size(), 24u);
     EXPECT_EQ(std::string(bytes.data() + 1, 3), "PNG");
@@ -66,7 +51,8 @@ TEST(HostEditorCommand, TakesAScreenshotOfTheEditorsSizeAndCloses) {
 }
 
 TEST(HostEditorCommand, RefusesPluginsWithoutAnEditorAndBadArguments) {
-    const TRun none = RunHost({"editor", host::PluginPathBesideProgram(host::ModuleFileName("kandrel_fixture_echo"))});
+    const TRunResult none =
+        RunHost({"editor", host::PluginPathBesideProgram(host::ModuleFileName("kandrel_fixture_echo"))});
     EXPECT_EQ(none.Code, 3);
     EXPECT_NE(none.Err.find("the plug-in has no editor (flags 0x30 lack HasEditor, 0x1)"), std::string::npos)
         << none.Err;

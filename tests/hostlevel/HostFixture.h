@@ -10,19 +10,18 @@
 #include <vector>
 
 #include "host/PluginHost.h"
+#include "tests/support/ChunkBytes.h"
+#include "tests/support/KandrelLibrary.h"
 
 namespace kandrel::test {
 
-// The plug-in file built beside the test program, loaded once per process.
-const host::TPluginLibrary& KandrelLibrary();
-
-// effGetChunk / effSetChunk index: 0 the bank, any other value the program.
-constexpr int32_t kBank = 0, kProgram = 1;
-// A copy of the bytes the plug-in hands over for effGetChunk (its pointer is
-// only good until the next request); empty when it hands over nothing.
-std::vector<uint8_t> GetChunkBytes(host::THostedPlugin& Plugin, int32_t Kind = kProgram);
-// effSetChunk with the bytes; answers what the plug-in answers.
-intptr_t SetChunkBytes(host::THostedPlugin& Plugin, int32_t Kind, const std::vector<uint8_t>& Chunk);
+// The chunk helpers for a hosted plug-in.
+inline std::vector<uint8_t> GetChunkBytes(host::THostedPlugin& Plugin, int32_t Kind = kProgram) {
+    return GetChunkBytes(Plugin.Effect(), Kind);
+}
+inline intptr_t SetChunkBytes(host::THostedPlugin& Plugin, int32_t Kind, const std::vector<uint8_t>& Chunk) {
+    return SetChunkBytes(Plugin.Effect(), Kind, Chunk);
+}
 
 class HostLevel : public ::testing::Test {
 protected:

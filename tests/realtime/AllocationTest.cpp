@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/realtime/RealtimeHost.h"
+#include "tests/support/ChunkBytes.h"
 #include "tests/support/PresetBytes.h"
 
 extern "C" {
@@ -87,8 +88,7 @@ TEST(Allocation, RealtimePathAllocatesNothing) {
     TPresetState state = DefaultState();
     state.Bands[0][0] = 1;
     state.Assignments = {{"Band1 Velocity Scale", 7}, {"Band2 Active", 7}};
-    std::vector<uint8_t> chunk = PresetStream(state).Container();
-    e->dispatcher(e, vst2::effSetChunk, 1, static_cast<intptr_t>(chunk.size()), chunk.data(), 0.0f);
+    SetChunkBytes(e, kProgram, PresetStream(state).Container());
     e->setParameter(e, 7, 0.5f);
     const int64_t automationBefore = host.AutomationReceived.load();
     vst2::VstEvents* events = host.Events(256);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/realtime/RealtimeHost.h"
+#include "tests/support/ChunkBytes.h"
 #include "tests/support/PresetBytes.h"
 
 namespace kandrel::test {
@@ -20,13 +21,9 @@ TEST(Concurrency, ChunksWhileProcessingMidi) {
     const std::vector<uint8_t> mapped = PresetStream(state).Container();
     constexpr int32_t kBlocks = 2000;
     const int64_t received = host.ProcessWhileUserInterfaceRuns(kBlocks, [&](int32_t i) {
-        void* data = nullptr;
         const int32_t kind = i % 2;  // bank, program
-        const intptr_t size = e->dispatcher(e, vst2::effGetChunk, kind, 0, &data, 0.0f);
-        std::vector<uint8_t> saved(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + size);
-        e->dispatcher(e, vst2::effSetChunk, kind, static_cast<intptr_t>(saved.size()), saved.data(), 0.0f);
-        e->dispatcher(e, vst2::effSetChunk, 1, static_cast<intptr_t>(mapped.size()),
-                      const_cast<uint8_t*>(mapped.data()), 0.0f);
+        SetChunkBytes(e, kind, GetChunkBytes(e, kind));
+        SetChunkBytes(e, kProgram, mapped);
         e->dispatcher(e, vst2::effEditIdle, 0, 0, nullptr, 0.0f);
     });
     EXPECT_EQ(received, int64_t{kBlocks} * 32);

@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "host/TestPaths.h"
+#include "tests/support/KandrelLibrary.h"
 
 namespace kandrel::test {
 
@@ -10,18 +10,13 @@ namespace {
 constexpr int32_t kMaxFrames = 4096;
 constexpr int32_t kMaxEvents = 1024;
 TRealtimeHost* gHost = nullptr;
-
-const host::TPluginLibrary& Library() {
-    static const host::TPluginLibrary library(host::PluginPathBesideProgram(KANDREL_PLUGIN_FILE));
-    return library;
-}
 }  // namespace
 
 TRealtimeHost::TRealtimeHost()
     : FRecords(kMaxEvents), FList(sizeof(vst2::VstEvents) + sizeof(vst2::VstEvent*) * kMaxEvents),
       FLeft(kMaxFrames), FRight(kMaxFrames) {
     gHost = this;
-    FEffect = Library().Entry()(&Callback);
+    FEffect = KandrelLibrary().Entry()(&Callback);
     if (FEffect == nullptr) throw host::THostError("the plug-in refused to start");
     FOutputs[0] = FLeft.data();
     FOutputs[1] = FRight.data();
@@ -70,6 +65,12 @@ vst2::VstEvents* TRealtimeHost::Events(int32_t Count, bool NoteOnsOnly) {
 void TRealtimeHost::RunBlock(vst2::VstEvents* Events, int32_t Frames) {
     FEffect->dispatcher(FEffect, vst2::effProcessEvents, 0, 0, Events, 0.0f);
     FEffect->processReplacing(FEffect, nullptr, FOutputs, Frames);
+}
+
+void TRealtimeHost::ChunkRoundTrip(int32_t Kind) {
+    void* data = nullptr;
+    const intptr_t size = FEffect->dispatcher(FEffect, vst2::effGetChunk, Kind, 0, &data, 0.0f);
+    FEffect->dispatcher(FEffect, vst2::effSetChunk, Kind, size, data, 0.0f);
 }
 
 int64_t TRealtimeHost::ProcessWhileUserInterfaceRuns(int32_t Blocks, const std::function<void(int32_t)>& UiStep) {

@@ -23,6 +23,9 @@ public:
     vst2::VstEvents* Events(int32_t Count, bool NoteOnsOnly = false);
     // One block as a host runs it: events in, then a processing call.
     void RunBlock(vst2::VstEvents* Events, int32_t Frames);
+    // Saves and restores the state as a host does: effGetChunk, then
+    // effSetChunk with the bytes just handed over (Kind 1 program, 0 bank).
+    void ChunkRoundTrip(int32_t Kind);
     // Blocks of 32 events and 64 frames on this thread while another thread,
     // the host's user interface, calls UiStep(0), UiStep(1), ... until the
     // blocks are done. Answers the number of events the host received.

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/Utf8Path.h"
+#include "common/win32/WideText.h"
 #else
 #include <unistd.h>
 
@@ -76,7 +76,7 @@ struct TMessageBoxWatcher::TState {
         {
             std::lock_guard<std::mutex> guard(Lock);
             if (!Closed.insert(Window).second) return;
-            Captured += host::NarrowToUtf8(TextOf(Window)) + ": " + host::NarrowToUtf8(message) + "\n";
+            Captured += win32::Narrow(TextOf(Window)) + ": " + win32::Narrow(message) + "\n";
         }
         PostMessageW(Window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }

@@ -1,5 +1,6 @@
 #include "ui/win32/ModuleResources.h"
 
+#include "common/win32/CodeModule.h"
 #include "common/win32/WideText.h"
 #include "ui/win32/Win32Api.h"
 
@@ -28,14 +29,7 @@ public:
 
 }  // namespace
 
-void* CodeModuleHandle() noexcept {
-    // The module that contains this function: inside a plug-in that is the
-    // plug-in library, while GetModuleHandle(nullptr) would name the host.
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&CodeModuleHandle), &module);
-    return module;
-}
+void* CodeModuleHandle() noexcept { return kandrel::win32::CodeModule(); }
 
 IResourceProvider& PluginResources() {
     static TModuleResources resources;

@@ -27,25 +27,22 @@ void FromPng(const TPngImage& Source, TNativeImage& Out) {
     const auto bytes = Source.Bytes();
     IStream* stream = SHCreateMemStream(bytes.data(), static_cast<UINT>(bytes.size()));
     if (stream == nullptr) throw EBitmapError("PNG image: no memory for its stream");
-    std::unique_ptr<Gdiplus::Bitmap> decoded(Gdiplus::Bitmap::FromStream(stream));
-    if (decoded) CountGdiplusObjects(1);
-    Gdiplus::BitmapData data{};
-    Gdiplus::Rect all(0, 0, Out.Width, Out.Height);
-    const bool ok = decoded && decoded->GetLastStatus() == Gdiplus::Ok &&
-                    static_cast<int32_t>(decoded->GetWidth()) == Out.Width &&
-                    static_cast<int32_t>(decoded->GetHeight()) == Out.Height &&
-                    decoded->LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) == Gdiplus::Ok;
-    if (ok) {
-        Out.Pixels.resize(static_cast<size_t>(Out.Width) * static_cast<size_t>(Out.Height));
-        for (int32_t y = 0; y < Out.Height; ++y)
-            std::memcpy(&Out.Pixels[static_cast<size_t>(y) * static_cast<size_t>(Out.Width)],
-                        static_cast<const uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
-                        static_cast<size_t>(Out.Width) * 4);
-        decoded->UnlockBits(&data);
-    }
-    if (decoded) {
-        decoded.reset();
-        CountGdiplusObjects(-1);
+    bool ok = false;
+    {
+        TGdiplusObject<Gdiplus::Bitmap> decoded(stream);
+        Gdiplus::BitmapData data{};
+        Gdiplus::Rect all(0, 0, Out.Width, Out.Height);
+        ok = decoded->GetLastStatus() == Gdiplus::Ok && static_cast<int32_t>(decoded->GetWidth()) == Out.Width &&
+             static_cast<int32_t>(decoded->GetHeight()) == Out.Height &&
+             decoded->LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data) == Gdiplus::Ok;
+        if (ok) {
+            Out.Pixels.resize(static_cast<size_t>(Out.Width) * static_cast<size_t>(Out.Height));
+            for (int32_t y = 0; y < Out.Height; ++y)
+                std::memcpy(&Out.Pixels[static_cast<size_t>(y) * static_cast<size_t>(Out.Width)],
+                            static_cast<const uint8_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride,
+                            static_cast<size_t>(Out.Width) * 4);
+            decoded->UnlockBits(&data);
+        }
     }
     stream->Release();
     if (!ok) throw EBitmapError("PNG image: GDI+ cannot decode it");

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "common/win32/WideText.h"
 #include "tests/engine/SettingsScratch.h"
 
 namespace kandrel::test {
@@ -13,12 +14,11 @@ namespace {
 constexpr wchar_t kStore[] = L"Software\\Ostrik88\\Kandrel";
 constexpr wchar_t kConfig[] = L"Software\\Ostrik88\\Kandrel\\Config";
 
-std::wstring Widen(std::string_view Text) {
-    std::wstring wide(Text.size(), L'\0');
-    const int n = MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), wide.data(),
-                                      static_cast<int>(wide.size()));
-    wide.resize(static_cast<size_t>(n > 0 ? n : 0));
-    return wide;
+bool KeyExists(const wchar_t* Path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
 }
 
 }  // namespace
@@ -44,32 +44,20 @@ TSettingsScratch::~TSettingsScratch() {
     RegDeleteTreeW(HKEY_CURRENT_USER, FState->ScratchPath.c_str());
 }
 
-bool TSettingsScratch::StoreExists() const {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kStore, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
+bool TSettingsScratch::StoreExists() const { return KeyExists(kStore); }
 
-bool TSettingsScratch::ConfigExists() const {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kConfig, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
+bool TSettingsScratch::ConfigExists() const { return KeyExists(kConfig); }
 
 std::optional<std::string> TSettingsScratch::StoredStyle() const {
     wchar_t text[256] = {};
     DWORD bytes = sizeof text - sizeof(wchar_t);
     if (RegGetValueW(HKEY_CURRENT_USER, kConfig, L"Style", RRF_RT_REG_SZ, nullptr, text, &bytes) != ERROR_SUCCESS)
         return std::nullopt;
-    std::string narrow;
-    for (const wchar_t* c = text; *c != L'\0'; ++c) narrow += static_cast<char>(*c);  // digits and signs
-    return narrow;
+    return win32::Narrow(text);
 }
 
 void TSettingsScratch::StoreStyle(std::string_view Text) {
-    const std::wstring wide = Widen(Text);
+    const std::wstring wide = win32::Widen(Text);
     RegSetKeyValueW(HKEY_CURRENT_USER, kConfig, L"Style", REG_SZ, wide.c_str(),
                     static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
