@@ -139,7 +139,6 @@ template_ok() {
 }
 
 start=$SECONDS
-prefix_root=
 if mkdir -p "$(dirname "$template")" 2>/dev/null; then
   # One creator at a time; the others wait and then copy its result.
   exec 9>"$template.lock"
@@ -157,14 +156,12 @@ if mkdir -p "$(dirname "$template")" 2>/dev/null; then
   fi
   copy_prefix "$template" "$work"
   exec 9>&-
-  prefix_root=$work
 else
   say "cannot cache a prefix template at $template; creating a prefix for this run"
   make_prefix "$work" || { cat "$log" >&2; die "could not create the wine prefix"; }
-  prefix_root=$work
 fi
-export WINEPREFIX=$prefix_root/pfx
-export HOME=$prefix_root/home
+export WINEPREFIX=$work/pfx
+export HOME=$work/home
 mkdir -p "$work/tmp"
 export KANDREL_WINE_TMP=$work/tmp
 

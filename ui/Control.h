@@ -144,6 +144,16 @@ public:
 protected:
     friend class TWindow;
 
+    // A property's setter: stores Value and repaints when it differs from
+    // Field; answers whether it did.
+    template <class T>
+    bool SetAndInvalidate(T& Field, const T& Value) {
+        if (Field == Value) return false;
+        Field = Value;
+        Invalidate();
+        return true;
+    }
+
     // Mouse handling, called by the window in client coordinates. Shift holds
     // the modifier keys and the buttons down (at a press including the
     // pressed one, at a release without the released one). The defaults fire

@@ -44,9 +44,6 @@ public:
     void Paint(ICanvas& Canvas) override;
 
 private:
-    template <class T>
-    void Change(T& Field, T Value);
-
     TColor FPanelColor = 0x808080;
     uint8_t FAlpha = 255;
     TColor FBorderColor = 0;

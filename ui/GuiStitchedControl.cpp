@@ -4,30 +4,16 @@ namespace kandrel::ui {
 
 TGuiStitchedControl::TGuiStitchedControl(TControl* AParent) : TControl(AParent) {}
 
-void TGuiStitchedControl::SetImageList(TGuiStitchedPNGList* Value) {
-    if (Value == FImageList) return;
-    FImageList = Value;
-    StripChanged();
-    Invalidate();
-}
+void TGuiStitchedControl::SetImageList(TGuiStitchedPNGList* Value) { SetAndInvalidate(FImageList, Value); }
 
-void TGuiStitchedControl::SetImageIndex(int32_t Value) {
-    if (Value == FImageIndex) return;
-    FImageIndex = Value;
-    StripChanged();
-    Invalidate();
-}
+void TGuiStitchedControl::SetImageIndex(int32_t Value) { SetAndInvalidate(FImageIndex, Value); }
 
 void TGuiStitchedControl::SetTransparent(bool Value) {
-    if (Value == FTransparent) return;
-    FTransparent = Value;
-    Invalidate();
+    SetAndInvalidate(FTransparent, Value);
 }
 
 void TGuiStitchedControl::SetColor(TColor Value) {
-    if (Value == FColor) return;
-    FColor = Value;
-    Invalidate();
+    SetAndInvalidate(FColor, Value);
 }
 
 const TGuiStitchedPNGItem* TGuiStitchedControl::Strip() const {

@@ -36,10 +36,6 @@ public:
 
     void Paint(ICanvas& Canvas) override;
 
-protected:
-    // Called after the strip choice changed (list or index).
-    virtual void StripChanged() {}
-
 private:
     TGuiStitchedPNGList* FImageList = nullptr;
     int32_t FImageIndex = -1;

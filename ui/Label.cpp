@@ -5,33 +5,23 @@ namespace kandrel::ui {
 TLabel::TLabel(TControl* AParent) : TControl(AParent) { SetBounds(0, 0, 65, 17); }
 
 void TLabel::SetCaption(const std::string& Value) {
-    if (Value == FCaption) return;
-    FCaption = Value;
-    Invalidate();
+    SetAndInvalidate(FCaption, Value);
 }
 
 void TLabel::SetFont(const TFont& Value) {
-    if (Value == FFont) return;
-    FFont = Value;
-    Invalidate();
+    SetAndInvalidate(FFont, Value);
 }
 
 void TLabel::SetAlignment(TAlignment Value) {
-    if (Value == FAlignment) return;
-    FAlignment = Value;
-    Invalidate();
+    SetAndInvalidate(FAlignment, Value);
 }
 
 void TLabel::SetLayout(TTextLayout Value) {
-    if (Value == FLayout) return;
-    FLayout = Value;
-    Invalidate();
+    SetAndInvalidate(FLayout, Value);
 }
 
 void TLabel::SetShowAccelChar(bool Value) {
-    if (Value == FShowAccelChar) return;
-    FShowAccelChar = Value;
-    Invalidate();
+    SetAndInvalidate(FShowAccelChar, Value);
 }
 
 TTextFlags TLabel::TextFlags() const {

@@ -4,31 +4,24 @@
 
 namespace kandrel::ui {
 
-TRecordingCanvas::TRecordingCanvas(TRect Clip) { FState.Clip = Clip; }
+TRecordingCanvas::TRecordingCanvas(TRect Clip) : FState(Clip) {}
 
-void TRecordingCanvas::Save() { FStack.push_back(FState); }
+void TRecordingCanvas::Save() { FState.Save(); }
 
 void TRecordingCanvas::Restore() {
-    if (FStack.empty()) throw std::logic_error("Canvas Restore without Save");
-    FState = FStack.back();
-    FStack.pop_back();
+    if (!FState.Restore()) throw std::logic_error("Canvas Restore without Save");
 }
 
-void TRecordingCanvas::Translate(int32_t DX, int32_t DY) {
-    FState.Offset.X += DX;
-    FState.Offset.Y += DY;
-}
+void TRecordingCanvas::Translate(int32_t DX, int32_t DY) { FState.Translate(DX, DY); }
 
-void TRecordingCanvas::IntersectClip(const TRect& Rect) {
-    FState.Clip = FState.Clip.Intersect(Rect.Offset(FState.Offset.X, FState.Offset.Y));
-}
+void TRecordingCanvas::IntersectClip(const TRect& Rect) { FState.IntersectClip(Rect); }
 
-TRect TRecordingCanvas::ClipRect() const { return FState.Clip.Offset(-FState.Offset.X, -FState.Offset.Y); }
+TRect TRecordingCanvas::ClipRect() const { return FState.ClipRect(); }
 
 void TRecordingCanvas::Record(TCanvasCall Call) {
-    if (FState.Clip.IsEmpty()) return;
-    Call.Rect = Call.Rect.Offset(FState.Offset.X, FState.Offset.Y);
-    Call.Clip = FState.Clip;
+    if (FState.DeviceClip().IsEmpty()) return;
+    Call.Rect = FState.ToDevice(Call.Rect);
+    Call.Clip = FState.DeviceClip();
     Calls.push_back(std::move(Call));
 }
 
@@ -45,7 +38,7 @@ void TRecordingCanvas::FillPattern(const TRect& Rect, const TImage& Tile, TPoint
     c.Op = TCanvasCall::TOp::FillPattern;
     c.Rect = Rect;
     c.Image = &Tile;
-    c.Origin = {Origin.X + FState.Offset.X, Origin.Y + FState.Offset.Y};
+    c.Origin = {Origin.X + FState.Offset().X, Origin.Y + FState.Offset().Y};
     Record(std::move(c));
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/Canvas.h"
+#include "ui/CanvasState.h"
 
 namespace kandrel::ui {
 
@@ -52,17 +53,12 @@ public:
     // Calls whose clip is not empty (calls into an empty clip draw nothing).
     std::vector<TCanvasCall> Calls;
     // The translation and clip now in force (window coordinates).
-    TPoint Offset() const { return FState.Offset; }
+    TPoint Offset() const { return FState.Offset(); }
 
 private:
-    struct TState {
-        TPoint Offset;
-        TRect Clip;
-    };
     void Record(TCanvasCall Call);
 
-    TState FState;
-    std::vector<TState> FStack;
+    TCanvasState FState;
 };
 
 }  // namespace kandrel::ui

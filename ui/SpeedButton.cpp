@@ -15,21 +15,15 @@ constexpr int32_t kGlyphMargin = 4;
 TCustomSpeedButton::TCustomSpeedButton(TControl* AParent) : TControl(AParent) { SetBounds(0, 0, 23, 22); }
 
 void TCustomSpeedButton::SetCaption(const std::string& Value) {
-    if (Value == FCaption) return;
-    FCaption = Value;
-    Invalidate();
+    SetAndInvalidate(FCaption, Value);
 }
 
 void TCustomSpeedButton::SetFont(const TFont& Value) {
-    if (Value == FFont) return;
-    FFont = Value;
-    Invalidate();
+    SetAndInvalidate(FFont, Value);
 }
 
 void TCustomSpeedButton::SetDropDownArrow(bool Value) {
-    if (Value == FDropDownArrow) return;
-    FDropDownArrow = Value;
-    Invalidate();
+    SetAndInvalidate(FDropDownArrow, Value);
 }
 
 void TCustomSpeedButton::SetChecked(bool Value) {
@@ -47,15 +41,11 @@ void TCustomSpeedButton::SetChecked(bool Value) {
 }
 
 void TCustomSpeedButton::SetImages(TImageList* Value) {
-    if (Value == FImages) return;
-    FImages = Value;
-    Invalidate();
+    SetAndInvalidate(FImages, Value);
 }
 
 void TCustomSpeedButton::SetImageIndex(int32_t Value) {
-    if (Value == FImageIndex) return;
-    FImageIndex = Value;
-    Invalidate();
+    SetAndInvalidate(FImageIndex, Value);
 }
 
 void TCustomSpeedButton::Click() {

@@ -40,9 +40,7 @@ void AddRoundRect(Gdiplus::GraphicsPath& Path, float X, float Y, float W, float 
 }  // namespace
 
 TWin32Canvas::TWin32Canvas(TBackBuffer& Buffer, TFontCache& Fonts, const TRect& Clip)
-    : FBuffer(Buffer), FFonts(Fonts) {
-    FState.Clip = Clip.Intersect({0, 0, Buffer.Size().Width, Buffer.Size().Height});
-}
+    : FBuffer(Buffer), FFonts(Fonts), FState(Clip.Intersect({0, 0, Buffer.Size().Width, Buffer.Size().Height})) {}
 
 TWin32Canvas::~TWin32Canvas() {
     Flush();
@@ -51,26 +49,20 @@ TWin32Canvas::~TWin32Canvas() {
 
 // --- state
 
-void TWin32Canvas::Save() { FStack.push_back(FState); }
+void TWin32Canvas::Save() { FState.Save(); }
 
 void TWin32Canvas::Restore() {
-    if (FStack.empty()) return;
-    FState = FStack.back();
-    FStack.pop_back();
-    FGraphicsClipValid = false;
+    if (FState.Restore()) FGraphicsClipValid = false;
 }
 
-void TWin32Canvas::Translate(int32_t DX, int32_t DY) {
-    FState.Offset.X += DX;
-    FState.Offset.Y += DY;
-}
+void TWin32Canvas::Translate(int32_t DX, int32_t DY) { FState.Translate(DX, DY); }
 
 void TWin32Canvas::IntersectClip(const TRect& Rect) {
-    FState.Clip = FState.Clip.Intersect(ToBuffer(Rect));
+    FState.IntersectClip(Rect);
     FGraphicsClipValid = false;
 }
 
-TRect TWin32Canvas::ClipRect() const { return FState.Clip.Offset(-FState.Offset.X, -FState.Offset.Y); }
+TRect TWin32Canvas::ClipRect() const { return FState.ClipRect(); }
 
 Gdiplus::Graphics& TWin32Canvas::Graphics() {
     if (!FGraphics) {
@@ -81,7 +73,7 @@ Gdiplus::Graphics& TWin32Canvas::Graphics() {
         FGraphicsClipValid = false;
     }
     if (!FGraphicsClipValid) {
-        const TRect& c = FState.Clip;
+        const TRect& c = FState.DeviceClip();
         (*FGraphics)->SetClip(Gdiplus::Rect(c.Left, c.Top, c.Width(), c.Height()));
         FGraphicsClipValid = true;
     }
@@ -95,7 +87,7 @@ void TWin32Canvas::Flush() {
 
 template <class F>
 void TWin32Canvas::WithClippedDc(F&& Draw) {
-    const TRect& c = FState.Clip;
+    const TRect& c = FState.DeviceClip();
     if (c.IsEmpty()) return;
     Flush();
     HDC dc = FGraphics ? (*FGraphics)->GetHDC() : FBuffer.Dc();
@@ -110,7 +102,7 @@ void TWin32Canvas::WithClippedDc(F&& Draw) {
 // --- drawing
 
 void TWin32Canvas::FillRect(const TRect& Rect, TColor Color) {
-    const TRect r = ToBuffer(Rect).Intersect(FState.Clip);
+    const TRect r = FState.ToDevice(Rect).Intersect(FState.DeviceClip());
     if (r.IsEmpty()) return;
     Flush();
     const uint32_t pixel = 0xFF000000u | (Color & 0x00FFFFFFu);
@@ -120,12 +112,12 @@ void TWin32Canvas::FillRect(const TRect& Rect, TColor Color) {
 }
 
 void TWin32Canvas::FillPattern(const TRect& Rect, const TImage& Tile, TPoint Origin) {
-    const TRect r = ToBuffer(Rect).Intersect(FState.Clip);
+    const TRect r = FState.ToDevice(Rect).Intersect(FState.DeviceClip());
     if (r.IsEmpty()) return;
     TNativeImage& tile = NativeImageOf(Tile);
     if (tile.Width <= 0 || tile.Height <= 0 || !tile.Bitmap) return;
-    const int32_t originX = Origin.X + FState.Offset.X;
-    const int32_t originY = Origin.Y + FState.Offset.Y;
+    const int32_t originX = Origin.X + FState.Offset().X;
+    const int32_t originY = Origin.Y + FState.Offset().Y;
     if (tile.Opaque) {
         Flush();
         const int32_t stride = FBuffer.Size().Width;
@@ -144,8 +136,8 @@ void TWin32Canvas::FillPattern(const TRect& Rect, const TImage& Tile, TPoint Ori
 }
 
 void TWin32Canvas::RoundRect(const TRect& Rect, const TRoundRectStyle& Style) {
-    const TRect b = ToBuffer(Rect);
-    if (b.IsEmpty() || b.Intersect(FState.Clip).IsEmpty()) return;
+    const TRect b = FState.ToDevice(Rect);
+    if (b.IsEmpty() || b.Intersect(FState.DeviceClip()).IsEmpty()) return;
     const auto x = static_cast<float>(b.Left);
     const auto y = static_cast<float>(b.Top);
     const auto w = static_cast<float>(b.Width());
@@ -170,7 +162,7 @@ void TWin32Canvas::RoundRect(const TRect& Rect, const TRoundRectStyle& Style) {
 }
 
 void TWin32Canvas::FrameRect(const TRect& Rect, TColor PenColor, int32_t PenWidth) {
-    const TRect b = ToBuffer(Rect);
+    const TRect b = FState.ToDevice(Rect);
     if (b.IsEmpty()) return;
     WithClippedDc([&](HDC Dc) {
         HPEN pen = CreatePen(PS_SOLID, std::max(PenWidth, 1), ToColorRef(PenColor));
@@ -185,8 +177,8 @@ void TWin32Canvas::FrameRect(const TRect& Rect, TColor PenColor, int32_t PenWidt
 }
 
 void TWin32Canvas::DrawImage(const TImage& Image, const TRect& Source, const TRect& Dest, uint8_t Alpha) {
-    const TRect d = ToBuffer(Dest);
-    if (d.IsEmpty() || Source.IsEmpty() || Alpha == 0 || d.Intersect(FState.Clip).IsEmpty()) return;
+    const TRect d = FState.ToDevice(Dest);
+    if (d.IsEmpty() || Source.IsEmpty() || Alpha == 0 || d.Intersect(FState.DeviceClip()).IsEmpty()) return;
     TNativeImage& image = NativeImageOf(Image);
     if (!image.Bitmap) return;
     Gdiplus::Graphics& g = Graphics();
@@ -212,7 +204,7 @@ void TWin32Canvas::DrawText(const std::string& Text, const TRect& Rect, const TF
     if (Text.empty()) return;
     const std::wstring wide = kandrel::win32::Widen(Text);
     RECT r{};
-    const TRect b = ToBuffer(Rect);
+    const TRect b = FState.ToDevice(Rect);
     SetRect(&r, b.Left, b.Top, b.Right, b.Bottom);
     WithClippedDc([&](HDC Dc) {
         HGDIOBJ oldFont = SelectObject(Dc, FFonts.FontOf(Font));

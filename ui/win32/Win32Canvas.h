@@ -12,6 +12,7 @@
 #include "ui/win32/Win32Api.h"
 
 #include "ui/Canvas.h"
+#include "ui/CanvasState.h"
 #include "ui/win32/BackBuffer.h"
 #include "ui/win32/FontCache.h"
 #include "ui/win32/GdiplusObject.h"
@@ -39,11 +40,6 @@ public:
     TSize MeasureText(const std::string& Text, const TFont& Font) override;
 
 private:
-    struct TState {
-        TPoint Offset;  // current coordinates -> buffer coordinates
-        TRect Clip;     // buffer coordinates
-    };
-    TRect ToBuffer(const TRect& Rect) const { return Rect.Offset(FState.Offset.X, FState.Offset.Y); }
     // GDI+ drawing, clipped to the current clip; made on first use.
     Gdiplus::Graphics& Graphics();
     // Finishes pending GDI+ and GDI work before the pixels are touched directly.
@@ -54,8 +50,7 @@ private:
 
     TBackBuffer& FBuffer;
     TFontCache& FFonts;
-    TState FState;
-    std::vector<TState> FStack;
+    TCanvasState FState;  // device coordinates: the back buffer's
     std::unique_ptr<TGdiplusObject<Gdiplus::Graphics>> FGraphics;
     bool FGraphicsClipValid = false;
 };
